@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mvf::cli {
+
+// Each command takes the arguments after its own name and returns the process exit code.
+int runCarga(const std::vector<std::string>& args);
+int runBalanca(const std::vector<std::string>& args);
+
+} // namespace mvf::cli
