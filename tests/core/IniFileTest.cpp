@@ -180,7 +180,7 @@ TEST_F(IniFileTest, AWriteIntoAMissingFolderIsRefusedNamingTheFile) {
 
 TEST_F(IniFileTest, TheReplacedFileKeepsItsPermissions) {
 #ifdef _WIN32
-    GTEST_SKIP() << "Windows files carry only a read-only mark";
+    GTEST_SKIP() << "Windows files carry a read-only flag, not owner/group permission bits";
 #endif
     write("[CONFIG]\r\nCAMPO=1\r\n");
     fs::permissions(path(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
