@@ -1,5 +1,7 @@
 #include "core/IniFile.h"
 
+#include "core/FileWriteError.h"
+
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -158,7 +160,7 @@ TEST_F(IniFileTest, AReadOnlyFileRefusesTheWriteNamingTheFileAndStaysWhole) {
     try {
         f.WriteInteger("CONFIG", "CAMPO", 2);
         FAIL() << "the write was not refused";
-    } catch (const IniFileError& e) {
+    } catch (const FileWriteError& e) {
         EXPECT_NE(std::string(e.what()).find(path().string()), std::string::npos) << e.what();
         EXPECT_EQ(e.file(), path());
     }
@@ -172,7 +174,7 @@ TEST_F(IniFileTest, AWriteIntoAMissingFolderIsRefusedNamingTheFile) {
     try {
         f.WriteString("CONFIG", "MODELO", "modFilizola");
         FAIL() << "the write was not refused";
-    } catch (const IniFileError& e) {
+    } catch (const FileWriteError& e) {
         EXPECT_NE(std::string(e.what()).find("balanca.ini"), std::string::npos) << e.what();
     }
     EXPECT_EQ(filesInFolder(), 0u);
