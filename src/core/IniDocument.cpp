@@ -1,6 +1,7 @@
 #include "core/IniDocument.h"
 
-#include "core/IniTextCodec.h"
+#include "core/CaseFolding.h"
+#include "core/Windows1252.h"
 
 namespace mvf {
 
@@ -22,26 +23,8 @@ std::string trim(const std::string& text) {
     return text.substr(first, last - first);
 }
 
-// Letters compare without case in ASCII and in the accented Latin range (two-byte UTF-8
-// sequences C3 80..C3 9E against C3 A0..C3 BE), the letters a settings file can hold.
-std::string foldCase(const std::string& utf8) {
-    std::string out = utf8;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
-        if (c >= 'A' && c <= 'Z') {
-            out[i] = static_cast<char>(c + 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            unsigned char n = static_cast<unsigned char>(out[i + 1]);
-            if (n >= 0x80 && n <= 0x9E && n != 0x97)
-                out[i + 1] = static_cast<char>(n + 0x20);
-            ++i;
-        }
-    }
-    return out;
-}
-
 bool sameName(const std::string& a, const std::string& b) {
-    return foldCase(a) == foldCase(b);
+    return casefold::equalIgnoringCase(a, b);
 }
 
 bool isComment(const std::string& line) {
@@ -129,11 +112,11 @@ std::string IniDocument::serialize() const {
 }
 
 std::string IniDocument::encode(const std::string& utf8) const {
-    return utf8Bom_ ? utf8 : iniTextToWindows1252(utf8);
+    return utf8Bom_ ? utf8 : windows1252::fromUtf8(utf8);
 }
 
 std::string IniDocument::decode(const std::string& bytes) const {
-    return utf8Bom_ ? bytes : iniTextFromWindows1252(bytes);
+    return utf8Bom_ ? bytes : windows1252::toUtf8(bytes);
 }
 
 std::optional<IniDocument::SectionSpan> IniDocument::findSection(const std::string& section) const {

@@ -4,24 +4,14 @@
 
 #include <filesystem>
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 namespace mvf {
 
-// A write to the settings file that the system refused; the message names the file.
-class IniFileError : public std::runtime_error {
-public:
-    IniFileError(const std::filesystem::path& file, const std::string& reason);
-    const std::filesystem::path& file() const { return file_; }
-
-private:
-    std::filesystem::path file_;
-};
-
 // A profile (INI) file on disk. Nothing is cached: every read opens, reads and closes the file,
 // and every write reads it, changes the one key and replaces the whole file at once (a temporary
 // file in the same folder renamed over it), so a failure never leaves a half-written file.
+// A refused write raises FileWriteError naming the file.
 class IniFile {
 public:
     explicit IniFile(std::filesystem::path file);

@@ -19,7 +19,9 @@ Locale& storedLocale() {
 
 } // namespace
 
-Locale Locale::brazilian() { return Locale{}; }
+Locale Locale::brazilian() {
+    return Locale{};
+}
 
 Locale Locale::fromSystem() {
     Locale result = brazilian();
@@ -50,8 +52,12 @@ void Locale::setCurrent(const Locale& locale) {
     storedLocale() = locale;
 }
 
-ScopedLocale::ScopedLocale(const Locale& locale) : previous_(Locale::current()) { Locale::setCurrent(locale); }
+ScopedLocale::ScopedLocale(const Locale& locale) : previous_(Locale::current()) {
+    Locale::setCurrent(locale);
+}
 
-ScopedLocale::~ScopedLocale() { Locale::setCurrent(previous_); }
+ScopedLocale::~ScopedLocale() {
+    Locale::setCurrent(previous_);
+}
 
 } // namespace mvf

@@ -1,5 +1,7 @@
 #include "core/IniFile.h"
 
+#include "core/FileWriteError.h"
+
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -158,7 +160,7 @@ TEST_F(IniFileTest, AReadOnlyFileRefusesTheWriteNamingTheFileAndStaysWhole) {
     try {
         f.WriteInteger("CONFIG", "CAMPO", 2);
         FAIL() << "the write was not refused";
-    } catch (const IniFileError& e) {
+    } catch (const FileWriteError& e) {
         EXPECT_NE(std::string(e.what()).find(path().string()), std::string::npos) << e.what();
         EXPECT_EQ(e.file(), path());
     }
@@ -172,13 +174,16 @@ TEST_F(IniFileTest, AWriteIntoAMissingFolderIsRefusedNamingTheFile) {
     try {
         f.WriteString("CONFIG", "MODELO", "modFilizola");
         FAIL() << "the write was not refused";
-    } catch (const IniFileError& e) {
+    } catch (const FileWriteError& e) {
         EXPECT_NE(std::string(e.what()).find("balanca.ini"), std::string::npos) << e.what();
     }
     EXPECT_EQ(filesInFolder(), 0u);
 }
 
 TEST_F(IniFileTest, TheReplacedFileKeepsItsPermissions) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files carry a read-only flag, not owner/group permission bits";
+#endif
     write("[CONFIG]\r\nCAMPO=1\r\n");
     fs::permissions(path(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ini().WriteInteger("CONFIG", "CAMPO", 2);
