@@ -1,0 +1,10 @@
+#include "app/GanchosJanela.h"
+
+namespace mvf {
+
+GanchosJanela GanchosDoPrograma() {
+    GanchosJanela ganchos;
+    return ganchos;
+}
+
+} // namespace mvf

@@ -1,0 +1,5 @@
+#include "app/Programa.h"
+
+int main(int argc, char** argv) {
+    return mvf::ExecutarPrograma(argc, argv);
+}

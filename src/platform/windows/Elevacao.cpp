@@ -1,0 +1,80 @@
+#include "platform/Elevacao.h"
+
+#include "platform/windows/TextoLargo.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
+// windows.h must come before shellapi.h.
+#include <windows.h>
+
+#include <shellapi.h>
+
+namespace mvf {
+
+namespace {
+
+class Handle {
+public:
+    Handle() = default;
+    ~Handle() {
+        if (h_)
+            CloseHandle(h_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE* endereco() { return &h_; }
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_ = nullptr;
+};
+
+std::string mensagemDoSistema(DWORD codigo) {
+    wchar_t* buffer = nullptr;
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, codigo, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring texto = n && buffer ? std::wstring(buffer, n) : std::wstring();
+    if (buffer)
+        LocalFree(buffer);
+    while (!texto.empty() && (texto.back() == L'\r' || texto.back() == L'\n' || texto.back() == L' '))
+        texto.pop_back();
+    return deTextoLargo(texto);
+}
+
+} // namespace
+
+bool ExecutandoComoAdministrador() {
+    Handle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.endereco()))
+        return false;
+    TOKEN_ELEVATION elevacao{};
+    DWORD tamanho = 0;
+    if (!GetTokenInformation(token.get(), TokenElevation, &elevacao, sizeof elevacao, &tamanho))
+        return false;
+    return elevacao.TokenIsElevated != 0;
+}
+
+void ReiniciarComoAdministrador() {
+    std::wstring caminho(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, caminho.data(), static_cast<DWORD>(caminho.size()));
+        if (n < caminho.size()) {
+            caminho.resize(n);
+            break;
+        }
+        caminho.resize(caminho.size() * 2);
+    }
+    SetLastError(ERROR_SUCCESS);
+    HINSTANCE r = ShellExecuteW(nullptr, L"runas", caminho.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(r) > 32)
+        std::exit(0);
+    DWORD erro = GetLastError();
+    if (erro == ERROR_CANCELLED)
+        throw std::runtime_error("Permissões administrativas foram negadas pelo usuário.");
+    throw std::runtime_error("Erro ao solicitar permissões administrativas: " + mensagemDoSistema(erro));
+}
+
+} // namespace mvf

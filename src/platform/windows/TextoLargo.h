@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace mvf {
+
+// UTF-8 to and from the UTF-16 text the Win32 "W" calls take.
+std::wstring paraTextoLargo(const std::string& utf8);
+std::string deTextoLargo(const std::wstring& texto);
+
+} // namespace mvf
