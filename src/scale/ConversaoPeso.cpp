@@ -39,8 +39,11 @@ std::string TrocarSeparador(std::string_view texto) {
 }
 
 bool ConverterPeso(std::string_view texto, double divisor, double& peso) {
-    const std::string trocado = TrocarSeparador(texto);
-    if (trocado.find(SeparadorDecimalBalanca()) == std::string::npos) {
+    return ConverterPesoSemTroca(TrocarSeparador(texto), divisor, peso);
+}
+
+bool ConverterPesoSemTroca(std::string_view trocado, double divisor, double& peso) {
+    if (trocado.find(SeparadorDecimalBalanca()) == std::string_view::npos) {
         std::int32_t inteiro = 0;
         if (!tryParseInteger(trocado, inteiro))
             return false;

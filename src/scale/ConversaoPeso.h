@@ -18,6 +18,8 @@ std::string TrocarSeparador(std::string_view texto);
 // The common conversion: after the separator replacement, a text without a separator is a
 // whole number divided by the divisor, a text with one is a decimal number in the locale.
 bool ConverterPeso(std::string_view texto, double divisor, double& peso);
+// The same for a text whose separators were already replaced.
+bool ConverterPesoSemTroca(std::string_view texto, double divisor, double& peso);
 // Only a decimal number, after the separator replacement.
 bool ConverterDecimal(std::string_view texto, double& peso);
 

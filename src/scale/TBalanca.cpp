@@ -48,8 +48,11 @@ void TBalanca::setModelo(TBalancaModelo valor) {
     }
     fsBAL.reset();
     fsBAL = CriarDriverBalanca(valor, this);
-    fsBAL->setPosIni(posIni);
-    fsBAL->setPosFim(posFim);
+    // Positions left at 0 and 0 mean "not set": a driver with its own positions keeps them.
+    if (posIni != 0 || posFim != 0) {
+        fsBAL->setPosIni(posIni);
+        fsBAL->setPosFim(posFim);
+    }
     fsBAL->setArqLOG(arqLog);
     fsBAL->setOnGravarLog(std::move(gravarLog));
     fsModelo = valor;
