@@ -35,6 +35,8 @@ prepare() {
   for n in 5 6 7 8 9; do
     "$wine" reg add 'HKLM\Software\Wine\Ports' /v "COM$n" /d "$WINEPREFIX/ports/com$n" /f >/dev/null 2>&1 || return 1
   done
+  # No display here: windows (the single-instance message window) live on Wine's null driver.
+  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 || return 1
   # Wine reads the port table when its services start.
   "$wineserver" -k >/dev/null 2>&1
   "$wineserver" -w >/dev/null 2>&1

@@ -43,11 +43,11 @@ void preencherCompleto(TCargaBalItem& item, std::int32_t codigo) {
     item.InformacaoExtra.Receita = "LEITE, SAL E COALHO";
     item.Tara.Codigo = 2;
     item.Tara.Valor = Currency::fromTicks(1500);
-    item.Fornecedor.Codigo = 4;
-    item.Fracionador.Codigo = 5;
-    item.Conservacao.Codigo = 6;
-    item.Extra1.Codigo = 7;
-    item.Extra2.Codigo = 8;
+    item.Fornecedor->Codigo = 4;
+    item.Fracionador->Codigo = 5;
+    item.Conservacao->Codigo = 6;
+    item.Extra1->Codigo = 7;
+    item.Extra2->Codigo = 8;
     item.Teclado.Tecla = 9;
 }
 
