@@ -1,4 +1,9 @@
-# Dependencies of the Windows cross build that Debian ships only for Linux.
+# Dependencies of the Windows cross build that Debian ships only for Linux, and the Wine prefix
+# its tests run in.
+
+# A plain `ctest` in the build folder runs the tests in the folder's own Wine prefix;
+# scripts/test-windows.sh gives each run a fresh one through WINEPREFIX instead.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh --prefix ${CMAKE_BINARY_DIR}/wine-prefix)
 
 # GoogleTest from its sources, so that it is compiled by the cross compiler. The root
 # CMakeLists.txt then finds GTest::gtest and its siblings already defined.

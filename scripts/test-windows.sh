@@ -32,26 +32,18 @@ cmake --build "$build" -j"$jobs"
 
 # One Wine prefix for the whole run: creating it takes seconds, running a program in it does not.
 WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/mvf-wine.XXXXXX")"
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX
 wineserver="$(dirname "$wine")/wineserver"
 cleanup() {
-  "$wineserver" -k >/dev/null 2>&1 || true
+  WINEDEBUG=-all "$wineserver" -k >/dev/null 2>&1 || true
   rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
-"$wine" wineboot -i >/dev/null 2>&1 || true
-
-# COM5..COM9 point (through Wine's port table) at links in $WINEPREFIX/ports that a test aims at
-# its own pseudo-terminal. Wine reads the table when its services start, hence the restart.
-mkdir -p "$WINEPREFIX/ports"
-for n in 5 6 7 8 9; do
-  "$wine" reg add 'HKLM\Software\Wine\Ports' /v "COM$n" /d "$WINEPREFIX/ports/com$n" /f >/dev/null 2>&1
-done
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -w >/dev/null 2>&1 || true
-# Keep the server up between test programs instead of restarting it for each.
-"$wineserver" -p >/dev/null 2>&1 || true
-"$wine" cmd /c exit 0 >/dev/null 2>&1 || true
+"$root/cmake/wine-run.sh" --prepare
+# Keep the server and Wine's services up between test programs instead of restarting them for
+# each. The services are started here, away from CTest's output pipes, which they would hold open.
+WINEDEBUG=-all "$wineserver" -p >/dev/null 2>&1 || true
+"$root/cmake/wine-run.sh" cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
 
 cd "$build"
 ctest --output-on-failure -j"$jobs" --timeout 300

@@ -1,15 +1,20 @@
 #include "app/Programa.h"
 
 #include "app/GanchosJanela.h"
+#include "app/ServicosDados.h"
+#include "app/TMensageAnimada.h"
 #include "app/T_frmFerramentasMv.h"
+#include "app/pages/PaginaLogin.h"
+#include "app/pages/PaginaSincronizacao.h"
 #include "core/Locale.h"
+#include "data/ProgramFolder.h"
+#include "data/T_dmDados.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QMetaObject>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -18,12 +23,6 @@ namespace mvf {
 namespace {
 
 const char* const kJaEmExecucao = "O Programa já está em Execução nessa Maquina!";
-
-std::filesystem::path pastaDoPrograma() {
-    if (const char* home = std::getenv("MARIVELTA_HOME"); home && *home)
-        return std::filesystem::path(home);
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
-}
 
 // Without a screen (offscreen, minimal) nobody could press OK, so the warning goes to stderr.
 bool semTela() {
@@ -49,7 +48,7 @@ int ExecutarPrograma(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     Locale::setCurrent(Locale::fromSystem());
 
-    std::filesystem::path pasta = pastaDoPrograma();
+    std::filesystem::path pasta = programFolder();
     std::error_code ec;
     std::filesystem::create_directories(pasta, ec);
 
@@ -60,8 +59,22 @@ int ExecutarPrograma(int argc, char** argv) {
         return 0;
     }
 
-    FonteParametros fonte;
-    T_frmFerramentasMv janela(fonte, GanchosDoPrograma());
+    // A database that cannot be opened is reported; the program keeps running and later database
+    // operations report their own errors.
+    T_dmDados dados(pasta);
+    std::string erroConexao;
+    try {
+        dados.ConectarBanco();
+    } catch (const std::exception& e) {
+        erroConexao = e.what();
+        std::cerr << erroConexao << std::endl;
+    }
+
+    T_frmFerramentasMv janela(FonteParametrosDe(dados), GanchosDoPrograma(), &dados);
+    janela._abaLogin->setServico(ServicoLoginDe(dados));
+    janela._abaSincronizacao->setServico(ServicoSincronizacaoDe(dados));
+    if (!erroConexao.empty())
+        TMensageAnimada::Show("", erroConexao, MsgBoxTypes::mabtErro);
     QObject::connect(&janela, &T_frmFerramentasMv::encerrada, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     instancia.escutar([&janela] {

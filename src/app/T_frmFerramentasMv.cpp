@@ -22,8 +22,9 @@
 
 namespace mvf {
 
-T_frmFerramentasMv::T_frmFerramentasMv(FonteParametros fonte, GanchosJanela ganchos, QWidget* parent)
-    : QMainWindow(parent), fonte_(std::move(fonte)), ganchos_(std::move(ganchos)),
+T_frmFerramentasMv::T_frmFerramentasMv(FonteParametros fonte, GanchosJanela ganchos, T_dmDados* dados,
+                                       QWidget* parent)
+    : QMainWindow(parent), fonte_(std::move(fonte)), ganchos_(std::move(ganchos)), dados_(dados),
       trabalhadores_(std::make_unique<Trabalhadores>()) {
     setObjectName("T_frmFerramentasMv");
     setWindowTitle("Marivelta Vuzurevedev");
@@ -43,7 +44,7 @@ T_frmFerramentasMv::T_frmFerramentasMv(FonteParametros fonte, GanchosJanela ganc
 
     _abaLogin = new PaginaLogin(*trabalhadores_, _pgcPrincipal);
     _abaHome = new PaginaHome(_pgcPrincipal);
-    _abaSincronizacao = new PaginaSincronizacao(_pgcPrincipal);
+    _abaSincronizacao = new PaginaSincronizacao(*trabalhadores_, _pgcPrincipal);
     _tabImprimirEtiqueta = new PaginaImprimirEtiqueta(*this, _pgcPrincipal);
     _tabCadastroDeEtiqueta = new PaginaCadastroEtiqueta(*this, _pgcPrincipal);
     _abaConfBal = new PaginaConfBal(*this, _pgcPrincipal);
@@ -58,6 +59,12 @@ T_frmFerramentasMv::T_frmFerramentasMv(FonteParametros fonte, GanchosJanela ganc
     connect(dxNavBar1, &PainelNavegacao::acionada, this, &T_frmFerramentasMv::acionar);
     connect(_abaLogin, &PaginaLogin::encerrarSolicitado, this, &T_frmFerramentasMv::_btnNavBar1Group4Click);
     connect(_abaLogin, &PaginaLogin::loginValidado, this, &T_frmFerramentasMv::aoValidarLogin);
+    connect(_abaSincronizacao, &PaginaSincronizacao::ultimaSincroniaAlterada,
+            _abaConfBal->_lblUltimaSincFrente, &QLabel::setText);
+    connect(_abaSincronizacao, &PaginaSincronizacao::recarregarParametros, this,
+            &T_frmFerramentasMv::paramentrosInicias);
+    connect(_abaSincronizacao, &PaginaSincronizacao::linhaDeLog, this,
+            [this](const QString& linha) { AdicionarLog(linha.toStdString()); });
 
     dxFluentDesignFormCreate();
 }

@@ -13,6 +13,7 @@ class QStackedWidget;
 
 namespace mvf {
 
+class T_dmDados;
 class PainelNavegacao;
 class PaginaBalancaIntegrada;
 class PaginaCadastroEtiqueta;
@@ -45,7 +46,9 @@ struct FonteParametros {
 class T_frmFerramentasMv : public QMainWindow {
     Q_OBJECT
 public:
-    explicit T_frmFerramentasMv(FonteParametros fonte, GanchosJanela ganchos = {}, QWidget* parent = nullptr);
+    // `dados` is the program's data module (none in tests that fake what the window reads).
+    explicit T_frmFerramentasMv(FonteParametros fonte, GanchosJanela ganchos = {}, T_dmDados* dados = nullptr,
+                                QWidget* parent = nullptr);
     ~T_frmFerramentasMv() override;
 
     // The end flag: while false, a close request may send the window to the tray instead.
@@ -65,6 +68,7 @@ public:
     PaginaBalancaIntegrada* _cxtabBalancaIntegrada;
 
     Trabalhadores& Workers() { return *trabalhadores_; }
+    T_dmDados* Dados() const { return dados_; }
 
     void AtivarPagina(QWidget* pagina);
     QWidget* PaginaAtiva() const;
@@ -115,6 +119,7 @@ private:
 
     FonteParametros fonte_;
     GanchosJanela ganchos_;
+    T_dmDados* dados_;
     std::unique_ptr<Trabalhadores> trabalhadores_;
 };
 

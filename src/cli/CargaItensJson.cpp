@@ -127,10 +127,17 @@ template <typename S, typename T> Setter de(S TCargaBalItem::*bloco, T S::*membr
     };
 }
 
-// Extra2 has Extra1's members.
-template <typename S, typename T> Setter deExtra(S TCargaBalItem::*bloco, T TCargaBalExtra1::*membro) {
+template <typename S, typename T> Setter deBloco(BlocoSobDemanda<S> TCargaBalItem::*bloco, T S::*membro) {
     return [bloco, membro](TCargaBalItem& item, const Valor& v, const std::string& chave) {
-        TCargaBalExtra1& extra = item.*bloco;
+        atribuir((*(item.*bloco)).*membro, v, chave);
+    };
+}
+
+// Extra2 has Extra1's members.
+template <typename S, typename T>
+Setter deExtra(BlocoSobDemanda<S> TCargaBalItem::*bloco, T TCargaBalExtra1::*membro) {
+    return [bloco, membro](TCargaBalItem& item, const Valor& v, const std::string& chave) {
+        TCargaBalExtra1& extra = *(item.*bloco);
         atribuir(extra.*membro, v, chave);
     };
 }
@@ -225,27 +232,27 @@ const Tabela& tabela() {
         c["Tara.ValorMaximoTara"] = de(&I::Tara, &TCargaBalTaras::ValorMaximoTara);
 
         using F = TCargaBalFornecedor;
-        c["Fornecedor.Codigo"] = de(&I::Fornecedor, &F::Codigo);
-        c["Fornecedor.Observacao"] = de(&I::Fornecedor, &F::Observacao);
-        c["Fornecedor.Descricao1"] = de(&I::Fornecedor, &F::Descricao1);
-        c["Fornecedor.Descricao2"] = de(&I::Fornecedor, &F::Descricao2);
-        c["Fornecedor.Descricao3"] = de(&I::Fornecedor, &F::Descricao3);
-        c["Fornecedor.Descricao4"] = de(&I::Fornecedor, &F::Descricao4);
-        c["Fornecedor.Descricao5"] = de(&I::Fornecedor, &F::Descricao5);
+        c["Fornecedor.Codigo"] = deBloco(&I::Fornecedor, &F::Codigo);
+        c["Fornecedor.Observacao"] = deBloco(&I::Fornecedor, &F::Observacao);
+        c["Fornecedor.Descricao1"] = deBloco(&I::Fornecedor, &F::Descricao1);
+        c["Fornecedor.Descricao2"] = deBloco(&I::Fornecedor, &F::Descricao2);
+        c["Fornecedor.Descricao3"] = deBloco(&I::Fornecedor, &F::Descricao3);
+        c["Fornecedor.Descricao4"] = deBloco(&I::Fornecedor, &F::Descricao4);
+        c["Fornecedor.Descricao5"] = deBloco(&I::Fornecedor, &F::Descricao5);
 
         using Fr = TCargaBalFracionador;
-        c["Fracionador.Codigo"] = de(&I::Fracionador, &Fr::Codigo);
-        c["Fracionador.Observacao"] = de(&I::Fracionador, &Fr::Observacao);
-        c["Fracionador.Descricao1"] = de(&I::Fracionador, &Fr::Descricao1);
-        c["Fracionador.Descricao2"] = de(&I::Fracionador, &Fr::Descricao2);
-        c["Fracionador.Descricao3"] = de(&I::Fracionador, &Fr::Descricao3);
+        c["Fracionador.Codigo"] = deBloco(&I::Fracionador, &Fr::Codigo);
+        c["Fracionador.Observacao"] = deBloco(&I::Fracionador, &Fr::Observacao);
+        c["Fracionador.Descricao1"] = deBloco(&I::Fracionador, &Fr::Descricao1);
+        c["Fracionador.Descricao2"] = deBloco(&I::Fracionador, &Fr::Descricao2);
+        c["Fracionador.Descricao3"] = deBloco(&I::Fracionador, &Fr::Descricao3);
 
         using Co = TCargaBalConservacao;
-        c["Conservacao.Codigo"] = de(&I::Conservacao, &Co::Codigo);
-        c["Conservacao.Observacao"] = de(&I::Conservacao, &Co::Observacao);
-        c["Conservacao.Descricao1"] = de(&I::Conservacao, &Co::Descricao1);
-        c["Conservacao.Descricao2"] = de(&I::Conservacao, &Co::Descricao2);
-        c["Conservacao.Descricao3"] = de(&I::Conservacao, &Co::Descricao3);
+        c["Conservacao.Codigo"] = deBloco(&I::Conservacao, &Co::Codigo);
+        c["Conservacao.Observacao"] = deBloco(&I::Conservacao, &Co::Observacao);
+        c["Conservacao.Descricao1"] = deBloco(&I::Conservacao, &Co::Descricao1);
+        c["Conservacao.Descricao2"] = deBloco(&I::Conservacao, &Co::Descricao2);
+        c["Conservacao.Descricao3"] = deBloco(&I::Conservacao, &Co::Descricao3);
 
         c["InformacaoExtra.Codigo"] = de(&I::InformacaoExtra, &TCargaBalInformacaoExtra::Codigo);
         c["InformacaoExtra.Observacao"] = de(&I::InformacaoExtra, &TCargaBalInformacaoExtra::Observacao);

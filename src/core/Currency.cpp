@@ -157,8 +157,14 @@ std::string Currency::toString() const {
     const std::uint64_t magnitude =
         negative ? static_cast<std::uint64_t>(-(ticks_ + 1)) + 1 : static_cast<std::uint64_t>(ticks_);
     std::string frac = std::to_string(magnitude % kScale);
-    frac.insert(0, 4 - frac.size(), '0');
-    return (negative ? "-" : "") + std::to_string(magnitude / kScale) + "." + frac;
+    std::string text;
+    if (negative)
+        text += '-';
+    text += std::to_string(magnitude / kScale);
+    text += '.';
+    text.append(4 - frac.size(), '0');
+    text += frac;
+    return text;
 }
 
 } // namespace mvf

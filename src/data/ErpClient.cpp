@@ -6,6 +6,7 @@
 #include <openssl/ssl.h>
 #include <openssl/x509.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -31,7 +32,28 @@ struct Transfer {
     std::string body;
     std::size_t limit = 0;
     bool tooLarge = false;
+    // Read time-out: no byte moved either way for this long ends the exchange.
+    std::chrono::milliseconds idleLimit{30000};
+    curl_off_t lastTotal = -1;
+    std::chrono::steady_clock::time_point lastMove;
+    bool timedOut = false;
 };
+
+int watchIdle(void* userdata, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off_t ulnow) {
+    auto* transfer = static_cast<Transfer*>(userdata);
+    auto now = std::chrono::steady_clock::now();
+    curl_off_t total = dlnow + ulnow;
+    if (total != transfer->lastTotal) {
+        transfer->lastTotal = total;
+        transfer->lastMove = now;
+        return 0;
+    }
+    if (now - transfer->lastMove >= transfer->idleLimit) {
+        transfer->timedOut = true;
+        return 1;
+    }
+    return 0;
+}
 
 size_t writeBody(char* data, size_t size, size_t count, void* userdata) {
     auto* transfer = static_cast<Transfer*>(userdata);
@@ -129,16 +151,16 @@ ErpResposta ErpClient::execute(bool post, const std::string& resource, const std
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, config_.connectTimeoutMs);
-    // No byte for the read time-out ends the exchange.
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, std::max(1L, (config_.readTimeoutMs + 999) / 1000));
+    transfer.idleLimit = std::chrono::milliseconds(config_.readTimeoutMs);
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, watchIdle);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &transfer);
     curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(c, CURLOPT_MAXREDIRS, 10L);
     // A redirect must not step down from HTTPS.
     curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "https");
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
-    curl_easy_setopt(c, CURLOPT_ACCEPT_ENCODING, "");
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, writeBody);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
     if (!config_.caFile.empty()) {
@@ -158,6 +180,9 @@ ErpResposta ErpClient::execute(bool post, const std::string& resource, const std
         if (transfer.tooLarge)
             throw ErpTransportError("a resposta do servidor passou de " +
                                     std::to_string(config_.maxBodyBytes / (1024 * 1024)) + " MB");
+        if (transfer.timedOut)
+            throw ErpTransportError("tempo de leitura esgotado (" + std::to_string(config_.readTimeoutMs) +
+                                    " ms)");
         std::string detail = errorBuffer[0] ? errorBuffer : curl_easy_strerror(rc);
         throw ErpTransportError(detail);
     }

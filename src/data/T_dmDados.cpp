@@ -1,11 +1,15 @@
 #include "data/T_dmDados.h"
 
 #include "core/DateTimeText.h"
+#include "data/CatalogoErp.h"
+#include "data/CidadesScript.h"
 #include "data/DatabaseError.h"
 #include "data/EsquemaBanco.h"
 #include "data/IniChave.h"
+#include "data/LoginErp.h"
 #include "data/ProgramFolder.h"
 #include "data/TextoBooleano.h"
+#include "data/TransacaoLote.h"
 #include "data/Tutil.h"
 
 #include <chrono>
@@ -181,41 +185,139 @@ TUsuarioLogado T_dmDados::CarregarUsuarioLogado() {
     return usuario;
 }
 
-bool T_dmDados::RetornaUsuario(const std::string&, const std::string&, std::string& erro) {
-    erro = "não implementado";
-    return false;
+bool T_dmDados::RetornaUsuario(const std::string& Login, const std::string& Senha, std::string& erro) {
+    return LoginErp(*this).RetornaUsuario(Login, Senha, erro);
 }
 
-bool T_dmDados::GravarRetornaUsuario(const std::string&, const std::string&, const std::string&,
-                                     const std::string&, const std::string&, const std::string&,
-                                     const std::string&, const std::string&, std::int64_t, std::int64_t,
-                                     std::int64_t, const std::string&, const std::string&, const std::string&,
-                                     const std::string&, const std::string&, const std::string&,
-                                     const std::string&, std::string& erro) {
-    erro = "não implementado";
-    return false;
+bool T_dmDados::GravarRetornaUsuario(const std::string& Login, const std::string& Senha,
+                                     const std::string& razao, const std::string& fantasia,
+                                     const std::string& acessavendas, const std::string& acessagerencial,
+                                     const std::string& PermiteAlterarValor, const std::string& token,
+                                     std::int64_t id_marivelta, std::int64_t grupoid,
+                                     std::int64_t empresacodigo, const std::string& Cnpj,
+                                     const std::string& Telefone, const std::string& Endereco,
+                                     const std::string& Bairro, const std::string& cidade,
+                                     const std::string& uf, const std::string& Numero, std::string& erro) {
+    erro.clear();
+    try {
+        auto query = getInstanciaQuery();
+        query->setSQL(
+            "UPDATE CONFIG SET  LOGIN = :PLOGIN, SENHA = :PSENHA,ACESSA_GERENCIAL= :PACESSA_GERENCIAL,RAZAO "
+            "= "
+            ":PRAZAO,FANTASIA = :PFANTASIA, ACESSA_VENDA = :PACESSA_VENDA,TOKEN = :PTOKEN ,ID_MARIVELTA = "
+            ":PID_MARIVELTA,LOGADO = :PLOGADO, CNPJ = :PCNPJ,TELEFONE = :PTELEFONE,ENDERECO = "
+            ":PENDERECO,BAIRRO = :PBAIRRO,CIDADE = :PCIDADE,UF = :PUF,NUMERO = "
+            ":PNUMERO,PERMITE_ALTERAR_VALOR = :PPERMITE_ALTERAR_VALOR ,GRUPO_EMPRESA_ID = "
+            ":PGRUPO_EMPRESA_ID,EMPRESA_CODIGO = :PEMPRESA_CODIGO WHERE ID = 1");
+        query->paramText("PLOGIN", Login);
+        query->paramText("PSENHA", Senha);
+        query->paramText("PACESSA_GERENCIAL", acessagerencial);
+        query->paramText("PRAZAO", razao);
+        query->paramText("PFANTASIA", fantasia);
+        query->paramText("PACESSA_VENDA", acessavendas);
+        query->paramText("PTOKEN", token);
+        query->paramInteger("PID_MARIVELTA", id_marivelta);
+        query->paramText("PLOGADO", "S");
+        query->paramText("PCNPJ", Cnpj);
+        query->paramText("PTELEFONE", Telefone);
+        query->paramText("PENDERECO", Endereco);
+        query->paramText("PBAIRRO", Bairro);
+        query->paramText("PCIDADE", cidade);
+        query->paramText("PUF", uf);
+        query->paramText("PNUMERO", Numero);
+        query->paramText("PPERMITE_ALTERAR_VALOR", PermiteAlterarValor);
+        query->paramInteger("PGRUPO_EMPRESA_ID", grupoid);
+        query->paramInteger("PEMPRESA_CODIGO", empresacodigo);
+        if (query->execSQL() > 0)
+            Tutil::alterarUsuario([&](TUsuarioLogado& u) {
+                u.NomeLogin = Login;
+                u.senha = Senha;
+                u.Fantasia = fantasia;
+                u.Token = token;
+                u.CodigoEmpresa = empresacodigo;
+                u.Codigogrupo = grupoid;
+            });
+        return true;
+    } catch (const std::exception& e) {
+        erro = std::string("Erro : ") + e.what();
+        return false;
+    }
 }
 
-bool T_dmDados::GetDados(const std::string&, StatusDados&, std::string& erro) {
+bool T_dmDados::GetDados(const std::string& LoDados, StatusDados& Status, std::string& erro) {
+    erro.clear();
+    if (LoDados == "Vendedores")
+        return Vendedores(Status, erro);
+    if (LoDados == "Formas de pagamento")
+        return FormadePagamento(Status, erro);
+    if (LoDados == "Clientes")
+        return Clientes(Status, erro);
+    if (LoDados == "Produtos")
+        return Produtos(Status, erro);
+    if (LoDados == "Tabela de preço")
+        return TabeladePreco(Status, erro);
     erro = "EndPoint não encontrado";
     return false;
 }
 
-bool T_dmDados::Vendedores(StatusDados&, std::string&) {
-    return false;
+bool T_dmDados::Vendedores(StatusDados& Status, std::string& erro) {
+    return CatalogoErp(*this).Vendedores(Status, erro);
 }
-bool T_dmDados::FormadePagamento(StatusDados&, std::string&) {
-    return false;
+
+bool T_dmDados::FormadePagamento(StatusDados& Status, std::string& erro) {
+    return CatalogoErp(*this).FormadePagamento(Status, erro);
 }
-bool T_dmDados::Clientes(StatusDados&, std::string&) {
-    return false;
+
+bool T_dmDados::Clientes(StatusDados& Status, std::string& erro) {
+    return CatalogoErp(*this).Clientes(Status, erro);
 }
-bool T_dmDados::Produtos(StatusDados&, std::string&) {
-    return false;
+
+bool T_dmDados::Produtos(StatusDados& Status, std::string& erro) {
+    return CatalogoErp(*this).Produtos(Status, erro);
 }
-bool T_dmDados::TabeladePreco(StatusDados&, std::string&) {
-    return false;
+
+bool T_dmDados::TabeladePreco(StatusDados& Status, std::string& erro) {
+    return CatalogoErp(*this).TabeladePreco(Status, erro);
 }
-void T_dmDados::ExecutarScriptCidades() {}
+
+void T_dmDados::ExecutarScriptCidades() {
+    // All cities or none: a run that stops part-way must not block every later run with
+    // uniqueness errors.
+    TransacaoLote transacao(conexao_, TransacaoLote::NaFalha::Desfazer);
+    transacao.garantir();
+    auto query = getInstanciaQuery();
+    query->setSQL(CidadesScript());
+    query->execSQL();
+    transacao.concluir();
+}
+
+void T_dmDados::SincronizaDados(StatusDados& Status) {
+    auto status = [&Status](const std::string& texto) {
+        if (Status.setTexto)
+            Status.setTexto(texto);
+    };
+    status("Obtendo autorização...");
+    TUsuarioLogado usuario = UsuarioLogado();
+    std::string erro;
+    if (!RetornaUsuario(usuario.NomeLogin, usuario.senha, erro))
+        throw std::runtime_error(erro);
+    for (const char* entidade :
+         {"Vendedores", "Formas de pagamento", "Clientes", "Produtos", "Tabela de preço"}) {
+        status(std::string(entidade) + "...");
+        if (!GetDados(entidade, Status, erro))
+            throw std::runtime_error(erro);
+    }
+    if (UsuarioLogado().ConfigInicial != "false") {
+        status("Cidades...");
+        ExecutarScriptCidades();
+    }
+}
+
+std::string T_dmDados::ConcluirSincronizacao() {
+    StatusdConfiguracaoInicial("false");
+    std::string erro;
+    PostUltimaSincronia(erro); // its failure leaves the previous moment, as before
+    return GetUltimaSincronia();
+}
 
 } // namespace mvf

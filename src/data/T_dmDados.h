@@ -84,6 +84,16 @@ public:
     // The fixed city script (5,563 rows) in one execution; nothing stays on failure.
     void ExecutarScriptCidades();
 
+    // The worker's part of a full synchronisation: log in again with the record's stored
+    // credentials, fetch the five entities, and on the first run (record's ConfigInicial not
+    // "false") the cities. Status.setTexto receives the status-line texts in order:
+    // "Obtendo autorização...", "Vendedores...", progress lines, ..., "Cidades...".
+    // Raises std::runtime_error with the user message on any failure.
+    void SincronizaDados(StatusDados& Status);
+    // The database part of the finishing step: CONFIG_INICIAL "false" and DATA_SINCRONIA now.
+    // Returns GetUltimaSincronia() for the last-synchronisation labels.
+    std::string ConcluirSincronizacao();
+
     // How the ERP is reached (base URL, extra CA file, time-outs); taken from the environment.
     ErpConfig& erpConfig() { return erp_; }
 

@@ -2,9 +2,16 @@
 
 #include "core/CaseFolding.h"
 
+#include <cstring>
 #include <stdexcept>
 
 namespace mvf {
+
+namespace {
+
+constexpr std::size_t kTamanhoBloco = 1 << 20;
+
+} // namespace
 
 CargaLinhas::CargaLinhas() : index_(0, FoldedHash{this}, FoldedEqual{this}) {}
 
@@ -16,24 +23,42 @@ bool CargaLinhas::FoldedEqual::operator()(std::uint32_t a, std::uint32_t b) cons
     return casefold::equalIgnoringCase(owner->Line(a), owner->Line(b));
 }
 
+char* CargaLinhas::reservar(std::size_t tamanho) {
+    if (blocos_.empty() || tamanhoDoUltimo_ - usadoNoUltimo_ < tamanho) {
+        // A line longer than a block gets a block of its own size.
+        const std::size_t novo = tamanho > kTamanhoBloco ? tamanho : kTamanhoBloco;
+        blocos_.push_back(std::make_unique<char[]>(novo));
+        tamanhoDoUltimo_ = novo;
+        usadoNoUltimo_ = 0;
+    }
+    char* destino = blocos_.back().get() + usadoNoUltimo_;
+    usadoNoUltimo_ += tamanho;
+    return destino;
+}
+
 void CargaLinhas::Add(std::string_view line) {
-    text_.append(line);
-    ends_.push_back(text_.size());
+    if (line.empty()) {
+        linhas_.emplace_back();
+        return;
+    }
+    char* destino = reservar(line.size());
+    std::memcpy(destino, line.data(), line.size());
+    linhas_.emplace_back(destino, line.size());
 }
 
 bool CargaLinhas::AddOnce(std::string_view line) {
     indexPending();
-    if (ends_.size() >= UINT32_MAX)
+    if (linhas_.size() >= UINT32_MAX)
         throw std::length_error("linhas demais em um arquivo de carga");
     Add(line);
-    const auto added = static_cast<std::uint32_t>(ends_.size() - 1);
+    const auto added = static_cast<std::uint32_t>(linhas_.size() - 1);
     if (index_.insert(added).second) {
-        indexed_ = ends_.size();
+        indexed_ = linhas_.size();
         return true;
     }
-    // An equal line is there already: take the candidate back out.
-    ends_.pop_back();
-    text_.resize(ends_.empty() ? 0 : ends_.back());
+    // An equal line is there already: give the candidate's room back.
+    usadoNoUltimo_ -= line.size();
+    linhas_.pop_back();
     return false;
 }
 
@@ -42,21 +67,17 @@ void CargaLinhas::AddAll(const CargaLinhas& other) {
         Add(other.Line(i));
 }
 
-std::string_view CargaLinhas::Line(std::size_t index) const {
-    const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
-    return std::string_view(text_).substr(begin, ends_[index] - begin);
-}
-
 void CargaLinhas::Clear() {
     index_.clear();
-    text_.clear();
-    ends_.clear();
+    linhas_.clear();
+    blocos_.clear();
+    usadoNoUltimo_ = tamanhoDoUltimo_ = 0;
     indexed_ = 0;
 }
 
 void CargaLinhas::indexPending() {
     // Lines added with Add() still count for the once-only check.
-    for (; indexed_ < ends_.size(); ++indexed_)
+    for (; indexed_ < linhas_.size(); ++indexed_)
         index_.insert(static_cast<std::uint32_t>(indexed_));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -9,10 +10,11 @@
 
 namespace mvf {
 
-// The lines of one load file, kept back to back in one buffer. AddOnce() gives the once-only
-// files their meaning: a line goes in only when no line equal to it, ignoring letter case, is
-// there yet. A hash index of the case-folded lines keeps that check constant-time, so large
-// loads stay linear.
+// The lines of one load file, packed into fixed-size blocks so a large load neither wastes a
+// header per line nor copies everything when it grows. AddOnce() gives the once-only files their
+// meaning: a line goes in only when no line equal to it, ignoring letter case, is there yet. A
+// hash index of the case-folded lines keeps that check constant-time, so large loads stay
+// linear.
 class CargaLinhas {
 public:
     CargaLinhas();
@@ -25,9 +27,9 @@ public:
     // Appends every line of another list, in order.
     void AddAll(const CargaLinhas& other);
 
-    std::size_t Count() const { return ends_.size(); }
-    bool Empty() const { return ends_.empty(); }
-    std::string_view Line(std::size_t index) const;
+    std::size_t Count() const { return linhas_.size(); }
+    bool Empty() const { return linhas_.empty(); }
+    std::string_view Line(std::size_t index) const { return linhas_[index]; }
     void Clear();
 
 private:
@@ -40,10 +42,13 @@ private:
         bool operator()(std::uint32_t a, std::uint32_t b) const;
     };
 
+    char* reservar(std::size_t tamanho);
     void indexPending();
 
-    std::string text_;
-    std::vector<std::size_t> ends_;
+    std::vector<std::unique_ptr<char[]>> blocos_;
+    std::size_t usadoNoUltimo_ = 0;
+    std::size_t tamanhoDoUltimo_ = 0;
+    std::vector<std::string_view> linhas_;
     std::unordered_set<std::uint32_t, FoldedHash, FoldedEqual> index_;
     std::size_t indexed_ = 0;
 };

@@ -53,18 +53,20 @@ void MgvWriter::gerarItem(TCargaBalItem& item, CargaBalListas& listas, CargaLinh
         listas[P::Taras].AddOnce(longo ? mgv::registroTaraLongo(item.Tara)
                                        : mgv::registroTaraCurto(item.Tara));
     }
-    if (item.Fornecedor.Codigo > 0)
-        listas[P::Fornecedores].AddOnce(mgv::registroFornecedor(item.Fornecedor));
-    if (item.Fracionador.Codigo > 0)
-        listas[P::Fracionadores].AddOnce(mgv::registroFracionador(item.Fracionador));
-    if (item.Conservacao.Codigo > 0)
-        listas[P::Conservacao].AddOnce(mgv::registroConservacao(item.Conservacao));
+    // Read through a const view, so untouched blocks are not created.
+    const TCargaBalItem& leitura = item;
+    if (leitura.Fornecedor->Codigo > 0)
+        listas[P::Fornecedores].AddOnce(mgv::registroFornecedor(*leitura.Fornecedor));
+    if (leitura.Fracionador->Codigo > 0)
+        listas[P::Fracionadores].AddOnce(mgv::registroFracionador(*leitura.Fracionador));
+    if (leitura.Conservacao->Codigo > 0)
+        listas[P::Conservacao].AddOnce(mgv::registroConservacao(*leitura.Conservacao));
 
     if (comExtras) {
-        if (item.Extra1.Codigo > 0)
-            listas[P::CampoExtra1].AddOnce(mgv::registroCampoExtra(item.Extra1));
-        if (item.Extra2.Codigo > 0)
-            listas[P::CampoExtra2].AddOnce(mgv::registroCampoExtra(item.Extra2));
+        if (leitura.Extra1->Codigo > 0)
+            listas[P::CampoExtra1].AddOnce(mgv::registroCampoExtra(*leitura.Extra1));
+        if (leitura.Extra2->Codigo > 0)
+            listas[P::CampoExtra2].AddOnce(mgv::registroCampoExtra(*leitura.Extra2));
     }
 
     if (item.Setor.Codigo > 0)

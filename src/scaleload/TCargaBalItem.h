@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Currency.h"
+#include "scaleload/BlocoSobDemanda.h"
 #include "scaleload/CargaBalBlocos.h"
 #include "scaleload/CargaBalTipos.h"
 #include "scaleload/TCargaBalNutricional.h"
@@ -10,8 +11,8 @@
 
 namespace mvf {
 
-// One product of a load. The sub-objects live inside the item, so they always exist and go
-// with it.
+// One product of a load. The sub-objects always exist and go with the item; the five text
+// blocks that few items fill are reached with "->" (see BlocoSobDemanda).
 class TCargaBalItem {
 public:
     std::int32_t Codigo = 0;
@@ -40,13 +41,13 @@ public:
     TCargaBalSetor Setor;
     TCargaBalNutricional Nutricional;
     TCargaBalTaras Tara;
-    TCargaBalFornecedor Fornecedor;
-    TCargaBalFracionador Fracionador;
-    TCargaBalConservacao Conservacao;
+    BlocoSobDemanda<TCargaBalFornecedor> Fornecedor;
+    BlocoSobDemanda<TCargaBalFracionador> Fracionador;
+    BlocoSobDemanda<TCargaBalConservacao> Conservacao;
     TCargaBalInformacaoExtra InformacaoExtra;
     TCargaBalTeclado Teclado;
-    TCargaBalExtra1 Extra1;
-    TCargaBalExtra2 Extra2;
+    BlocoSobDemanda<TCargaBalExtra1> Extra1;
+    BlocoSobDemanda<TCargaBalExtra2> Extra2;
 
     // The extra-information code for a model, normalised and stored in InformacaoExtra.Codigo
     // for the models whose recipe files key on it: no code for a recipe of fewer than three

@@ -5,6 +5,8 @@
 #include <QProcessEnvironment>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sqlite3.h>
 #include <string>
 #include <sys/stat.h>
 
@@ -52,6 +54,35 @@ protected:
     }
 
     std::vector<QProcess*> abertos;
+
+    // One text value from banco.db, read-only; nothing when the file or the row is not there yet.
+    std::optional<std::string> consultar(const std::string& sql) const {
+        sqlite3* db = nullptr;
+        std::optional<std::string> r;
+        if (sqlite3_open_v2((home / "banco.db").c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+            sqlite3_stmt* st = nullptr;
+            if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) == SQLITE_OK &&
+                sqlite3_step(st) == SQLITE_ROW) {
+                const unsigned char* t = sqlite3_column_text(st, 0);
+                r = t ? reinterpret_cast<const char*>(t) : "";
+            }
+            sqlite3_finalize(st);
+        }
+        sqlite3_close(db);
+        return r;
+    }
+
+    std::string identificador() const {
+        return consultar("SELECT IDENTIFICADOR FROM CONFIG WHERE ID = 1").value_or("");
+    }
+
+    void encerrar(QProcess& p) {
+        p.terminate();
+        if (!p.waitForFinished(10000)) {
+            p.kill();
+            p.waitForFinished(10000);
+        }
+    }
 };
 
 } // namespace
@@ -71,6 +102,45 @@ TEST_F(ProgramaFixture, ASecondStartWarnsAndExitsZeroWhileTheFirstStaysUp) {
     EXPECT_TRUE(segundo.readAllStandardError().contains("O Programa já está em Execução nessa Maquina!"));
     EXPECT_EQ(primeiro.state(), QProcess::Running);
     EXPECT_TRUE(seguraOBloqueio(primeiro));
+}
+
+TEST_F(ProgramaFixture, AFirstStartCreatesTheDatabaseAndASecondKeepsItsIdentity) {
+    QProcess primeiro;
+    abertos.push_back(&primeiro);
+    iniciar(primeiro);
+    ASSERT_TRUE(test::Aguardar([&] { return identificador().size() == 20; }, 20000));
+    std::string id = identificador();
+    for (char c : id)
+        EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) << id;
+    EXPECT_EQ(consultar("SELECT count(*) FROM CONFIG"), "1");
+    EXPECT_EQ(consultar("SELECT count(*) FROM sqlite_master WHERE type = 'trigger'"), "2");
+    std::string sincronia = consultar("SELECT DATA_SINCRONIA FROM CONFIG").value_or("?");
+    encerrar(primeiro);
+
+    QProcess segundo;
+    abertos.push_back(&segundo);
+    iniciar(segundo);
+    ASSERT_TRUE(test::Aguardar([&] { return seguraOBloqueio(segundo); }, 20000));
+    EXPECT_EQ(identificador(), id);
+    EXPECT_EQ(consultar("SELECT DATA_SINCRONIA FROM CONFIG"), sincronia);
+    EXPECT_EQ(segundo.state(), QProcess::Running);
+}
+
+TEST_F(ProgramaFixture, AFileThatIsNotADatabaseIsReportedAndLeftAloneWhileTheProgramRuns) {
+    const std::string lixo = "isto não é um banco de dados\n";
+    home.write("banco.db", lixo);
+    QProcess programa;
+    abertos.push_back(&programa);
+    iniciar(programa);
+    QByteArray erros;
+    ASSERT_TRUE(test::Aguardar(
+        [&] {
+            erros += programa.readAllStandardError();
+            return erros.contains("Erro de conexão com o banco de dados: ");
+        },
+        20000));
+    EXPECT_EQ(programa.state(), QProcess::Running);
+    EXPECT_EQ(home.read("banco.db"), lixo);
 }
 
 } // namespace mvf

@@ -134,13 +134,13 @@ void preencherCompleto(TCargaBalItem& i) {
     i.Tara.Valor = Currency::fromTicks(150);
     i.Tara.TipoTara = 1;
     i.Tara.ValorMaximoTara = Currency::fromTicks(1000);
-    i.Fornecedor = {5, "F", "F1", "F2", "F3", "F4", "F5"};
-    i.Fracionador = {7, "R", "R1", "R2", "R3"};
-    i.Conservacao = {8, "C", "C1", "C2", "C3"};
+    i.Fornecedor = TCargaBalFornecedor{5, "F", "F1", "F2", "F3", "F4", "F5"};
+    i.Fracionador = TCargaBalFracionador{7, "R", "R1", "R2", "R3"};
+    i.Conservacao = TCargaBalConservacao{8, "C", "C1", "C2", "C3"};
     i.InformacaoExtra = {0, "OBS", "FARINHA, QUEIJO, OVOS"};
     i.Teclado = {4, 2, 3};
-    i.Extra1 = {9, "E", "A1", "A2", "A3", "A4", "A5"};
-    static_cast<TCargaBalExtra1&>(i.Extra2) = {10, "X", "B1", "B2", "B3", "B4", "B5"};
+    i.Extra1 = TCargaBalExtra1{9, "E", "A1", "A2", "A3", "A4", "A5"};
+    static_cast<TCargaBalExtra1&>(*i.Extra2) = {10, "X", "B1", "B2", "B3", "B4", "B5"};
 }
 
 class CargaCommand : public ::testing::TestWithParam<int> {};

@@ -285,8 +285,8 @@ TEST(MgvComplementares, OnceOnlyFilesCompareWholeLinesIgnoringCase) {
         auto& item = carga.Produtos().New();
         item.Codigo = codigo++;
         item.Setor = {sc, sd};
-        item.Fornecedor.Codigo = 3;
-        item.Fornecedor.Observacao = codigo == 3 ? "OUTRA" : "";
+        item.Fornecedor->Codigo = 3;
+        item.Fornecedor->Observacao = codigo == 3 ? "OUTRA" : "";
     }
     const auto g = test::gerarCarga(carga);
     const auto deptos = g.linhas("DEPTO.TXT");

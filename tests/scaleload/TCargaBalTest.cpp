@@ -16,6 +16,13 @@ namespace {
 namespace fs = std::filesystem;
 using M = TCargaBalModelo;
 
+// The separator the writer puts between the folder text and the file name.
+#ifdef _WIN32
+const std::string kSeparador = "\\";
+#else
+const std::string kSeparador = "/";
+#endif
+
 struct Chamada {
     std::string mensagem;
     int atual;
@@ -36,11 +43,11 @@ void preencherCompleto(TCargaBalItem& item, std::int32_t codigo) {
     item.InformacaoExtra.Receita = "LEITE, SAL E COALHO";
     item.Tara.Codigo = 2;
     item.Tara.Valor = Currency::fromTicks(1500);
-    item.Fornecedor.Codigo = 4;
-    item.Fracionador.Codigo = 5;
-    item.Conservacao.Codigo = 6;
-    item.Extra1.Codigo = 7;
-    item.Extra2.Codigo = 8;
+    item.Fornecedor->Codigo = 4;
+    item.Fracionador->Codigo = 5;
+    item.Conservacao->Codigo = 6;
+    item.Extra1->Codigo = 7;
+    item.Extra2->Codigo = 8;
     item.Teclado.Tecla = 9;
 }
 
@@ -179,7 +186,7 @@ TEST(TCargaBal, PathsFollowTheFolderTextAndOldFilesOfUnusedRolesStay) {
     ASSERT_EQ(carga.ArquivosGerados().size(), 1u);
     EXPECT_EQ(carga.ArquivosGerados()[0], comBarra + "ITENSMGV.TXT");
     carga.GerarArquivos(dir.path().string());
-    EXPECT_EQ(carga.ArquivosGerados()[0], dir.path().string() + "/ITENSMGV.TXT");
+    EXPECT_EQ(carga.ArquivosGerados()[0], dir.path().string() + kSeparador + "ITENSMGV.TXT");
     EXPECT_EQ(dir.read("DEPTO.TXT"), "antigo");
     EXPECT_NE(dir.read("ITENSMGV.TXT"), "antigo");
 }
@@ -223,7 +230,7 @@ TEST(TCargaBal, ReadOnlyFileStopsTheRunKeepingEarlierFilesListed) {
         EXPECT_NE(std::string(e.what()).find("TXINFO.TXT"), std::string::npos) << e.what();
     }
     EXPECT_FALSE(terminou);
-    const std::string pasta = dir.path().string() + "/";
+    const std::string pasta = dir.path().string() + kSeparador;
     EXPECT_EQ(carga.ArquivosGerados(),
               (std::vector<std::string>{pasta + "ITENSMGV.TXT", pasta + "DEPTO.TXT"}));
     EXPECT_EQ(dir.read("TXINFO.TXT"), "protegido");

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # mvf.exe carga under Wine must write the same load files, byte for byte, as the native mvf carga,
 # for every model, and fail the same way on bad input.
-# Usage: carga-matches-native.sh WINE_RUN MVF_EXE NATIVE_MVF FIXTURE_DIR
+# Usage: carga-matches-native.sh MVF_EXE NATIVE_MVF FIXTURE_DIR WINE_RUN...
 set -uo pipefail
-wine_run="$1" mvf_exe="$2" native_mvf="$3" fixtures="$4"
+mvf_exe="$1" native_mvf="$2" fixtures="$3"
+shift 3
+wine_run=("$@")
 work="$(mktemp -d "${TMPDIR:-/tmp}/mvf-carga-win.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -50,7 +52,7 @@ compare() {
   mkdir -p "$n/out" "$w/out"
   "$native_mvf" carga --modelo "$model" --dir "$n/out" --itens "$items" "$@" >"$n/stdout" 2>"$n/stderr" </dev/null
   local native_rc=$?
-  "$wine_run" "$mvf_exe" carga --modelo "$model" --dir "$(winpath "$w/out")" --itens "$(winpath "$items")" "$@" \
+  "${wine_run[@]}" "$mvf_exe" carga --modelo "$model" --dir "$(winpath "$w/out")" --itens "$(winpath "$items")" "$@" \
     >"$w/stdout" 2>"$w/stderr" </dev/null
   local windows_rc=$?
   if [ "$native_rc" != "$windows_rc" ]; then
@@ -59,9 +61,15 @@ compare() {
     sed 's/^/  Windows: /' "$w/stderr"
     return
   fi
-  if ! diff <(tr -d '\r' <"$n/stderr") <(tr -d '\r' <"$w/stderr") >/dev/null; then
+  # Messages name the files as each system spells them.
+  local message_native message_windows
+  message_native="$(tr -d '\r' <"$n/stderr")"
+  message_native="${message_native//"$items"/ITENS}"
+  message_windows="$(tr -d '\r' <"$w/stderr")"
+  message_windows="${message_windows//"$(winpath "$items")"/ITENS}"
+  if [ "$message_native" != "$message_windows" ]; then
     fail "$label: mensagens diferentes"
-    diff <(tr -d '\r' <"$n/stderr") <(tr -d '\r' <"$w/stderr") | head -5
+    diff <(echo "$message_native") <(echo "$message_windows") | head -5
   fi
   # The listed paths differ in folder and separator; the files named, and their order, must not.
   local listed_native listed_windows

@@ -1,18 +1,29 @@
 #include "app/pages/PaginaSincronizacao.h"
 
+#include "app/TMensageAnimada.h"
+#include "app/ThreadUi.h"
+#include "app/Trabalhadores.h"
 #include "app/pages/EstiloPagina.h"
 #include "app/pages/ImagemAnimada.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 namespace mvf {
 
-PaginaSincronizacao::PaginaSincronizacao(QWidget* parent)
+const std::vector<std::string>& PaginaSincronizacao::Entidades() {
+    static const std::vector<std::string> entidades = {"Vendedores", "Formas de pagamento", "Clientes",
+                                                       "Produtos", "Tabela de preço"};
+    return entidades;
+}
+
+PaginaSincronizacao::PaginaSincronizacao(Trabalhadores& trabalhadores, QWidget* parent)
     : QWidget(parent), _lblStatus(new QLabel(this)), _imgSinc(new ImagemAnimada(this)),
       _btnSincronizar(new QPushButton("Sincronizar", this)),
-      _imgSucesso(new QLabel(QString::fromUtf8("✔"), this)), _lblDataHoraSinc(new QLabel(this)) {
+      _imgSucesso(new QLabel(QString::fromUtf8("✔"), this)), _lblDataHoraSinc(new QLabel(this)),
+      trabalhadores_(trabalhadores) {
     setObjectName("_abaSincronizacao");
     _lblStatus->setObjectName("_lblStatus");
     _imgSinc->setObjectName("_imgSinc");
@@ -37,6 +48,79 @@ PaginaSincronizacao::PaginaSincronizacao(QWidget* parent)
     layout->addWidget(_btnSincronizar, 0, Qt::AlignHCenter);
     layout->addWidget(_lblDataHoraSinc);
     layout->addStretch();
+
+    connect(_btnSincronizar, &QPushButton::clicked, this, &PaginaSincronizacao::_btnSincronizarClick);
+}
+
+void PaginaSincronizacao::_btnSincronizarClick() {
+    SincronizaDados();
+}
+
+void PaginaSincronizacao::SincronizaDados() {
+    _imgSinc->setAnimado(true);
+    _btnSincronizar->setEnabled(false);
+    _imgSucesso->setVisible(false);
+
+    ServicoSincronizacao servico = servico_;
+    auto status = [this](const std::string& texto) {
+        QString t = QString::fromStdString(texto);
+        ExecutarNaThreadUi([this, &t] { _lblStatus->setText(t); });
+    };
+    trabalhadores_.Iniciar(
+        [this, servico, status] {
+            if (!servico.Usuario || !servico.RetornaUsuario || !servico.GetDados)
+                throw std::runtime_error("Erro : sincronização indisponível");
+            status("Obtendo autorização...");
+            ServicoSincronizacao::Credenciais usuario = servico.Usuario();
+            std::string erro;
+            if (!servico.RetornaUsuario(usuario.NomeLogin, usuario.senha, erro))
+                throw std::runtime_error(erro);
+            for (const std::string& entidade : Entidades()) {
+                status(entidade + "...");
+                StatusDados progresso;
+                progresso.setTexto = status;
+                progresso.produtosAtualizados = [this](int, const std::string& linha) {
+                    QString l = QString::fromStdString(linha);
+                    ExecutarNaThreadUi([this, &l] { emit linhaDeLog(l); });
+                };
+                if (!servico.GetDados(entidade, progresso, erro))
+                    throw std::runtime_error(erro);
+            }
+            // The login above refreshed the record; the cities go in only on the first run.
+            if (servico.Usuario().ConfigInicial != "false") {
+                status("Cidades...");
+                if (servico.ExecutarScriptCidades)
+                    servico.ExecutarScriptCidades();
+            }
+            ExecutarNaThreadUi([this] { finalizar(); });
+        },
+        [this](const std::optional<std::string>& erro) {
+            emRepouso();
+            if (erro)
+                TMensageAnimada::Show("", *erro, MsgBoxTypes::mabtErro);
+        });
+}
+
+void PaginaSincronizacao::emRepouso() {
+    _lblStatus->clear();
+    _imgSinc->setAnimado(false);
+    _btnSincronizar->setEnabled(true);
+}
+
+void PaginaSincronizacao::finalizar() {
+    emRepouso();
+    if (servico_.StatusdConfiguracaoInicial)
+        servico_.StatusdConfiguracaoInicial("false");
+    if (servico_.PostUltimaSincronia) {
+        std::string erro;
+        servico_.PostUltimaSincronia(erro);
+    }
+    _lblDataHoraSinc->setText(
+        QString::fromStdString(servico_.GetUltimaSincronia ? servico_.GetUltimaSincronia() : std::string()));
+    emit ultimaSincroniaAlterada(_lblDataHoraSinc->text());
+    TMensageAnimada::Show("", "Dados sincronizado com sucesso!", MsgBoxTypes::mabtOk);
+    emit recarregarParametros();
+    _imgSucesso->setVisible(true);
 }
 
 } // namespace mvf

@@ -53,6 +53,8 @@ bool SingleInstance::avisarInstanciaEmExecucao() {
     std::wstring classe = paraTextoLargo(kClasseJanelaPrincipal);
     HWND janela = FindWindowW(classe.c_str(), nullptr);
     if (!janela)
+        janela = FindWindowExW(HWND_MESSAGE, nullptr, classe.c_str(), nullptr);
+    if (!janela)
         return false;
     SendMessageW(janela, kMensagemInstancia, 0, 0);
     return true;
@@ -73,6 +75,11 @@ void SingleInstance::escutar(std::function<void()> aoReceber) {
         return;
     impl_->janela = CreateWindowExW(WS_EX_TOOLWINDOW, classe.c_str(), L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                                     nullptr, modulo, nullptr);
+    // Without a desktop (a service session, Wine with no display) only a message-only window can
+    // be made; a second start looks there too.
+    if (!impl_->janela)
+        impl_->janela =
+            CreateWindowExW(0, classe.c_str(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, modulo, nullptr);
     if (impl_->janela)
         SetWindowLongPtrW(impl_->janela, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&impl_->aoReceber));
 }

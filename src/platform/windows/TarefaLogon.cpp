@@ -1,0 +1,79 @@
+#include "platform/TarefaLogon.h"
+
+#include "core/AtomicFileWriter.h"
+#include "core/PathText.h"
+#include "core/Windows1252.h"
+#include "platform/windows/TextoLargo.h"
+
+#include <system_error>
+
+// windows.h must come before shellapi.h.
+#include <windows.h>
+
+#include <shellapi.h>
+
+namespace mvf {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string mensagemDoSistema(DWORD codigo) {
+    wchar_t* buffer = nullptr;
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, codigo, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring texto = n && buffer ? std::wstring(buffer, n) : std::wstring();
+    if (buffer)
+        LocalFree(buffer);
+    while (!texto.empty() && (texto.back() == L'\r' || texto.back() == L'\n' || texto.back() == L' '))
+        texto.pop_back();
+    return deTextoLargo(texto);
+}
+
+// Starts the file elevated ("runas") with a hidden window and no error dialogs; waits for the
+// launch, not for the program. The process handle is not asked for.
+bool TarefasWindows(void* janela, const std::string& arquivo, const std::string& parametros,
+                    std::string& erro) {
+    std::wstring file = paraTextoLargo(arquivo);
+    std::wstring params = paraTextoLargo(parametros);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = static_cast<HWND>(janela);
+    info.lpVerb = L"runas";
+    info.lpFile = file.c_str();
+    info.lpParameters = params.c_str();
+    info.nShow = SW_HIDE;
+    if (ShellExecuteExW(&info))
+        return true;
+    erro = mensagemDoSistema(GetLastError());
+    return false;
+}
+
+} // namespace
+
+bool TutilTarefas::CreateTarefas(const std::string& TaskName, const std::string& ExecutablePath,
+                                 const std::string& Parameters, void* janelaDona) {
+    std::string erro;
+    return TarefasWindows(janelaDona, "schtasks.exe",
+                          ParametrosCriarTarefa(TaskName, ExecutablePath, Parameters), erro);
+}
+
+bool TutilTarefas::DeleteTarefas(const std::string& TaskName, std::string& erro, void* janelaDona) {
+    return TarefasWindows(janelaDona, "schtasks.exe", ParametrosRemoverTarefa(TaskName), erro);
+}
+
+fs::path TutilTarefas::CaminhoRunBat(const fs::path& pasta) {
+    return pasta / "RunApp.bat";
+}
+
+void TutilTarefas::CriarRunBat(const fs::path& pasta, const fs::path& executavel) {
+    fs::path bat = CaminhoRunBat(pasta);
+    std::error_code ec;
+    if (fs::exists(bat, ec))
+        return;
+    AtomicFileWriter::writeFile(bat, windows1252::fromUtf8(TextoRunBat(pathToUtf8(executavel))));
+}
+
+} // namespace mvf
