@@ -24,19 +24,13 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Runs the same mvf arguments natively and under Wine, with the port given per build.
-# compare LABEL NATIVE_PORT WINDOWS_PORT ARGS...  (PORT "-" when the command takes none)
+# Runs the same mvf arguments natively and under Wine: compare LABEL ARGS...
 compare() {
-  local label="$1" native_port="$2" windows_port="$3"
-  shift 3
-  local native_args=("$@") windows_args=("$@")
-  if [ "$native_port" != "-" ]; then
-    native_args+=(--porta "$native_port")
-    windows_args+=(--porta "$windows_port")
-  fi
-  "$native_mvf" "${native_args[@]}" >"$work/n.out" 2>"$work/n.err" </dev/null
+  local label="$1"
+  shift
+  "$native_mvf" "$@" >"$work/n.out" 2>"$work/n.err" </dev/null
   local native_rc=$?
-  "${wine_run[@]}" "$mvf_exe" "${windows_args[@]}" >"$work/w.out" 2>"$work/w.err" </dev/null
+  "${wine_run[@]}" "$mvf_exe" "$@" >"$work/w.out" 2>"$work/w.err" </dev/null
   local windows_rc=$?
   local native_text windows_text
   native_text="$(tr -d '\r' <"$work/n.out")"
@@ -44,21 +38,23 @@ compare() {
   if [ "$native_rc" != "$windows_rc" ] || [ "$native_text" != "$windows_text" ]; then
     fail "$label: Linux (código $native_rc) e Windows (código $windows_rc) diferem"
     diff <(echo "$native_text"; cat "$work/n.err") <(echo "$windows_text"; tr -d '\r' <"$work/w.err") | head -8
-    return 1
   fi
-  printf '%s' "$native_text" >"$work/last"
-  return 0
 }
 
-# Starts scale-sim with the given arguments and prints the address or pty path it announces.
+# Starts scale-sim with the given arguments; the address or pty path it announces goes to
+# $sim_address.
+sim_address=""
+sim_count=0
 start_sim() {
-  local out="$work/sim-${#sims[@]}.out"
-  "$scale_sim" "$@" >"$out" 2>"$work/sim.err" &
+  sim_count=$((sim_count + 1))
+  local out="$work/sim-$sim_count.out"
+  : >"$out"
+  "$scale_sim" "$@" >>"$out" 2>"$work/sim.err" &
   sims+=($!)
   local i
   for ((i = 0; i < 100; i++)); do
     if [ -s "$out" ]; then
-      head -1 "$out"
+      sim_address="$(head -1 "$out")"
       return 0
     fi
     sleep 0.05
@@ -88,17 +84,17 @@ interpretar)
   hex_args=()
   for r in "${responses[@]}"; do hex_args+=(--hex "$r"); done
   for m in $(seq 0 38); do
-    compare "interpretar-$m" - - balanca interpretar --modelo "$m" "${hex_args[@]}" --decimal , || true
-    compare "interpretar-ponto-$m" - - balanca interpretar --modelo "$m" "${hex_args[@]}" --decimal . || true
+    compare "interpretar-$m" balanca interpretar --modelo "$m" "${hex_args[@]}" --decimal ,
+    compare "interpretar-ponto-$m" balanca interpretar --modelo "$m" "${hex_args[@]}" --decimal .
   done
-  compare "interpretar-posicoes" - - balanca interpretar --modelo 0 --pos-ini 2 --pos-fim 6 "${hex_args[@]}" || true
+  compare "interpretar-posicoes" balanca interpretar --modelo 0 --pos-ini 2 --pos-fim 6 "${hex_args[@]}"
   ;;
 tcp | serial)
   prefix="$("${wine_run[@]}" --prefix-path)" || exit 1
   # Each reading gets a fresh stand-in, so both builds see the same exchange: a model, what the
   # scale says, and the exit code expected (0 when a weight comes back).
   cases=(
-    "balToledo|1.250|0" "balToledo|instavel;2.500|0" "balToledo|negativo|1" "balToledo|sobrecarga|1"
+    "balToledo|1.250|0" "balToledo|instavel;2.500|1" "balToledo|negativo|1" "balToledo|sobrecarga|1"
     "balFilizola|0.755|0" "balUrano|3.120|0" "balMagna|12.345|0" "balLider|4.321|0"
     "balToledo|1.250/partido|0" "balToledo|silencio|1"
   )
@@ -107,10 +103,11 @@ tcp | serial)
     label="$mode $model $steps"
     for side in native windows; do
       if [ "$mode" = tcp ]; then
-        address="$(start_sim --modelo "$model" --tcp 127.0.0.1:0 --sequencia "$steps")" || break
-        port="TCP:127.0.0.1:${address##*:}"
+        start_sim --modelo "$model" --tcp 127.0.0.1:0 --sequencia "$steps" || break
+        port="TCP:127.0.0.1:${sim_address##*:}"
       else
-        port="$(start_sim --modelo "$model" --pty --sequencia "$steps")" || break
+        start_sim --modelo "$model" --pty --sequencia "$steps" || break
+        port="$sim_address"
         if [ "$side" = windows ]; then
           ln -sfn "$port" "$prefix/ports/com5"
           port=COM5
