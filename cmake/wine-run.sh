@@ -3,6 +3,7 @@
 #
 #   wine-run.sh [--prefix DIR] PROGRAM [ARGS...]   run PROGRAM
 #   wine-run.sh [--prefix DIR] --prepare           only prepare the prefix
+#   wine-run.sh [--prefix DIR] --prefix-path       prepare it and print its folder
 #
 # The Wine prefix is $WINEPREFIX when set (scripts/test-windows.sh makes a fresh one per run),
 # otherwise DIR (the build folder's own, for a plain `ctest` there). It is prepared once, on
@@ -35,6 +36,8 @@ prepare() {
   for n in 5 6 7 8 9; do
     "$wine" reg add 'HKLM\Software\Wine\Ports' /v "COM$n" /d "$WINEPREFIX/ports/com$n" /f >/dev/null 2>&1 || return 1
   done
+  # No display here: windows (the single-instance message window) live on Wine's null driver.
+  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 || return 1
   # Wine reads the port table when its services start.
   "$wineserver" -k >/dev/null 2>&1
   "$wineserver" -w >/dev/null 2>&1
@@ -53,6 +56,10 @@ if [ ! -f "$WINEPREFIX/.mvf-prepared" ]; then
   exec 9>&-
 fi
 [ "${1:-}" = "--prepare" ] && exit 0
+if [ "${1:-}" = "--prefix-path" ]; then
+  echo "$WINEPREFIX"
+  exit 0
+fi
 if [ "$own_prefix" = 0 ]; then
   exec "$wine" "$@"
 fi

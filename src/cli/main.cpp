@@ -13,7 +13,12 @@ void printUsage() {
     std::cerr << "uso: mvf <comando> [opções]\n"
                  "comandos:\n"
                  "  carga     gera os arquivos de carga de balança\n"
-                 "  balanca   interpreta respostas ou lê o peso de uma balança\n";
+                 "  balanca   interpreta respostas ou lê o peso de uma balança\n"
+#ifdef MVF_HAS_DATA
+                 "  login     entra no ERP e guarda o usuário no banco local\n"
+                 "  sincronizar  copia o catálogo do ERP para o banco local\n"
+#endif
+        ;
 }
 
 } // namespace
@@ -23,6 +28,10 @@ int main(int argc, char** argv) {
     const std::map<std::string, Command> commands = {
         {"carga", mvf::cli::runCarga},
         {"balanca", mvf::cli::runBalanca},
+#ifdef MVF_HAS_DATA
+        {"login", mvf::cli::runLogin},
+        {"sincronizar", mvf::cli::runSincronizar},
+#endif
     };
     if (argc < 2) {
         printUsage();

@@ -254,8 +254,10 @@ std::string formatDateTime(const DateTime& moment, const std::string& pattern, c
 
 std::string dateTimeToText(const DateTime& moment, const Locale& locale) {
     std::string text = formatDateTime(moment, locale.shortDateFormat, locale);
-    if (!moment.isMidnight())
-        text += " " + formatDateTime(moment, locale.longTimeFormat, locale);
+    if (!moment.isMidnight()) {
+        text += ' ';
+        text += formatDateTime(moment, locale.longTimeFormat, locale);
+    }
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "scale/TDispositivo.h"
 
+#include "scale/DescobertaPortas.h"
 #include "scale/Relogio.h"
 
 #include <algorithm>
@@ -255,6 +256,14 @@ std::string TDispositivo::DeviceToString() const {
            ", Data: " + std::to_string(fConfig.Data) + ", Parity: " + nomeParidade(fConfig.Parity) +
            ", Stop: " + nomeParada(fConfig.Stop) + ", HandShake: " + nomeHandShake(fConfig.HandShake) +
            ", TimeOut: " + std::to_string(fTimeOut) + "s";
+}
+
+void TDispositivo::AcharPortasSeriais(std::vector<std::string>& lista, int UltimaPorta) {
+    mvf::AcharPortasSeriais(lista, UltimaPorta);
+}
+
+void TDispositivo::AcharPortasUSB(std::vector<std::string>& lista) {
+    mvf::AcharPortasUSB(lista);
 }
 
 bool TDispositivo::EhSerial() const {

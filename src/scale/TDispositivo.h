@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace mvf {
 
@@ -63,6 +64,10 @@ public:
     bool EhSerial() const;
     void SerialPurgar();
     std::string SerialRecebePacote(int ATimeOutMilissegundos);
+
+    // Port discovery, as the settings page uses it.
+    static void AcharPortasSeriais(std::vector<std::string>& lista, int UltimaPorta = 64);
+    static void AcharPortasUSB(std::vector<std::string>& lista);
 
     void setFabricaConexao(FabricaConexao fabrica) { fFabrica = std::move(fabrica); }
     void setRelogio(Relogio* relogio);

@@ -15,6 +15,14 @@
 
 namespace mvf::test {
 
+// The messages of the notices on screen, oldest first.
+inline QStringList MensagensNaTela() {
+    QStringList r;
+    for (JanelaAlerta* j : GerenciadorAlertas::Instancia()->Janelas())
+        r << j->Mensagem();
+    return r;
+}
+
 // A main window over a stand-in of the stored login state, with the hooks counted and the
 // notices it shows collected.
 class JanelaFixture : public ::testing::Test {
@@ -63,12 +71,7 @@ protected:
         return *janela;
     }
 
-    static QStringList mensagensNaTela() {
-        QStringList r;
-        for (JanelaAlerta* j : GerenciadorAlertas::Instancia()->Janelas())
-            r << j->Mensagem();
-        return r;
-    }
+    static QStringList mensagensNaTela() { return MensagensNaTela(); }
 };
 
 } // namespace mvf::test

@@ -120,7 +120,9 @@ TEST_F(Query_, ConexaoCompartilhadaPorVariasThreads) {
                         "INSERT INTO VENDEDOR(ID, NOME) VALUES(:PID, :PNOME); SELECT last_insert_rowid(), "
                         "changes();");
                     q->paramInteger("PID", id);
-                    q->paramText("PNOME", "t" + std::to_string(t));
+                    std::string nome = "t";
+                    nome += std::to_string(t);
+                    q->paramText("PNOME", nome);
                     q->open();
                     if (q->fieldByName("last_insert_rowid()").asInteger() != id ||
                         q->fieldByName("changes()").asInteger() != 1)

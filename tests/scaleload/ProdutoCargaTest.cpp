@@ -120,6 +120,9 @@ TEST_F(ProdutoCargaTest, ARowIsReadByColumnName) {
     EXPECT_EQ(p.valor, Currency::fromDecimalText("59.9"));
     EXPECT_EQ(p.codFab, "0,150");
     EXPECT_EQ(ProdutoCargaDaLinha([&](const std::string& c) { return linha[c]; }, "ID").codigo, "5");
+    linha["VALOR"] = "59,9";
+    EXPECT_EQ(ProdutoCargaDaLinha([&](const std::string& c) { return linha[c]; }, "ID").valor,
+              Currency::fromDecimalText("59.9"));
     linha["VALOR"] = "";
     EXPECT_EQ(ProdutoCargaDaLinha([&](const std::string& c) { return linha[c]; }, "ID").valor, Currency());
 }

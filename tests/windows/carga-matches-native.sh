@@ -61,9 +61,15 @@ compare() {
     sed 's/^/  Windows: /' "$w/stderr"
     return
   fi
-  if ! diff <(tr -d '\r' <"$n/stderr") <(tr -d '\r' <"$w/stderr") >/dev/null; then
+  # Messages name the files as each system spells them.
+  local message_native message_windows
+  message_native="$(tr -d '\r' <"$n/stderr")"
+  message_native="${message_native//"$items"/ITENS}"
+  message_windows="$(tr -d '\r' <"$w/stderr")"
+  message_windows="${message_windows//"$(winpath "$items")"/ITENS}"
+  if [ "$message_native" != "$message_windows" ]; then
     fail "$label: mensagens diferentes"
-    diff <(tr -d '\r' <"$n/stderr") <(tr -d '\r' <"$w/stderr") | head -5
+    diff <(echo "$message_native") <(echo "$message_windows") | head -5
   fi
   # The listed paths differ in folder and separator; the files named, and their order, must not.
   local listed_native listed_windows

@@ -103,9 +103,10 @@ json CatalogoDemo::clientes() {
     json lista = json::array();
     for (int i = 0; i < 30; ++i) {
         json c = {{"Codigo", i + 1},
-                  {"Nome", std::string(nomes[i % 10]) + (i >= 10 ? " " + std::to_string(i / 10 + 1) : "")},
-                  {"CNPJ_CPF", i % 3 ? "123.456.789-0" + std::to_string(i % 10)
-                                     : "12.345.678/0001-9" + std::to_string(i % 10)},
+                  {"Nome", std::string(nomes[i % 10]) +
+                               (i >= 10 ? std::string(" ") + std::to_string(i / 10 + 1) : std::string())},
+                  {"CNPJ_CPF", i % 3 ? std::string("123.456.789-0") + std::to_string(i % 10)
+                                     : std::string("12.345.678/0001-9") + std::to_string(i % 10)},
                   {"Endereco", "Rua das Palmeiras"},
                   {"EnderecoNumero", std::to_string(10 + i * 7)},
                   {"Bairro", i % 2 ? "Centro" : "Jardim Camburi"},
@@ -129,7 +130,7 @@ json CatalogoDemo::produtos(int quantidade) {
         std::string descricao = base.descricao;
         descricao += std::string(" ") + marcas[rodada % marcas.size()];
         if (rodada >= marcas.size())
-            descricao += " " + std::to_string(rodada / marcas.size() + 1);
+            descricao += std::string(" ") + std::to_string(rodada / marcas.size() + 1);
         const std::string unidade = base.unidade;
         const bool pesado = unidade == "KG";
         if (unidade != "UN" && i % 4 == 0)

@@ -55,6 +55,10 @@ ProdutoCarga ProdutoCargaDaLinha(const std::function<std::string(const std::stri
     produto.descricao = coluna("Descricao");
     produto.unidade = coluna("Unidade");
     std::string valor = coluna("VALOR");
+    // A C library set to a comma locale prints decimals with a comma.
+    for (char& c : valor)
+        if (c == ',')
+            c = '.';
     produto.valor = valor.empty() ? Currency() : Currency::fromDecimalText(valor);
     produto.codFab = coluna("COD_FAB");
     return produto;

@@ -20,7 +20,7 @@ struct ProdutoCarga {
 };
 
 // Reads a product from a row through a column reader (names matched without case by the
-// reader; NULL reads as ""). VALOR is decimal text with a dot, as SQLite gives it.
+// reader; NULL reads as ""). VALOR is decimal text (a dot or a comma before the decimals).
 ProdutoCarga ProdutoCargaDaLinha(const std::function<std::string(const std::string& coluna)>& coluna,
                                  const std::string& colunaCodigo);
 
