@@ -1,6 +1,5 @@
 #include "app/ServicosDados.h"
 
-#include "data/TUsuarioLogado.h"
 #include "data/T_dmDados.h"
 
 namespace mvf {
@@ -27,22 +26,8 @@ ServicoLogin ServicoLoginDe(T_dmDados& dados) {
 
 ServicoSincronizacao ServicoSincronizacaoDe(T_dmDados& dados) {
     ServicoSincronizacao s;
-    s.Usuario = [] {
-        TUsuarioLogado u = UsuarioLogado();
-        return ServicoSincronizacao::Credenciais{u.NomeLogin, u.senha, u.ConfigInicial};
-    };
-    s.RetornaUsuario = [&dados](const std::string& login, const std::string& senha, std::string& erro) {
-        return dados.RetornaUsuario(login, senha, erro);
-    };
-    s.GetDados = [&dados](const std::string& nome, StatusDados& status, std::string& erro) {
-        return dados.GetDados(nome, status, erro);
-    };
-    s.ExecutarScriptCidades = [&dados] { dados.ExecutarScriptCidades(); };
-    s.StatusdConfiguracaoInicial = [&dados](const std::string& status) {
-        dados.StatusdConfiguracaoInicial(status);
-    };
-    s.PostUltimaSincronia = [&dados](std::string& erro) { return dados.PostUltimaSincronia(erro); };
-    s.GetUltimaSincronia = [&dados] { return dados.GetUltimaSincronia(); };
+    s.Sincronizar = [&dados](StatusDados& status) { dados.SincronizaDados(status); };
+    s.Concluir = [&dados] { return dados.ConcluirSincronizacao(); };
     return s;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
@@ -19,9 +20,11 @@ class ProgramaFixture : public ::testing::Test {
 protected:
     test::TempDir home;
 
-    void iniciar(QProcess& p) {
+    void iniciar(QProcess& p) { iniciarEm(p, home.path()); }
+
+    void iniciarEm(QProcess& p, const std::filesystem::path& pasta) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("MARIVELTA_HOME", QString::fromStdString(home.path().string()));
+        env.insert("MARIVELTA_HOME", QString::fromStdString(pasta.string()));
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("MARIVELTA_ERP_URL", "https://127.0.0.1:9/api/mobilidade");
         p.setProcessEnvironment(env);
@@ -141,6 +144,21 @@ TEST_F(ProgramaFixture, AFileThatIsNotADatabaseIsReportedAndLeftAloneWhileThePro
         20000));
     EXPECT_EQ(programa.state(), QProcess::Running);
     EXPECT_EQ(home.read("banco.db"), lixo);
+}
+
+TEST_F(ProgramaFixture, AFolderWhereTheDatabaseCannotBeCreatedIsReportedAndTheProgramRuns) {
+    home.write("arquivo", "um arquivo no lugar de uma pasta");
+    QProcess programa;
+    abertos.push_back(&programa);
+    iniciarEm(programa, home / "arquivo" / "pasta");
+    QByteArray erros;
+    ASSERT_TRUE(test::Aguardar(
+        [&] {
+            erros += programa.readAllStandardError();
+            return erros.contains("Erro de conexão com o banco de dados: ");
+        },
+        20000));
+    EXPECT_EQ(programa.state(), QProcess::Running);
 }
 
 } // namespace mvf

@@ -13,12 +13,6 @@
 
 namespace mvf {
 
-const std::vector<std::string>& PaginaSincronizacao::Entidades() {
-    static const std::vector<std::string> entidades = {"Vendedores", "Formas de pagamento", "Clientes",
-                                                       "Produtos", "Tabela de preço"};
-    return entidades;
-}
-
 PaginaSincronizacao::PaginaSincronizacao(Trabalhadores& trabalhadores, QWidget* parent)
     : QWidget(parent), _lblStatus(new QLabel(this)), _imgSinc(new ImagemAnimada(this)),
       _btnSincronizar(new QPushButton("Sincronizar", this)),
@@ -62,36 +56,20 @@ void PaginaSincronizacao::SincronizaDados() {
     _imgSucesso->setVisible(false);
 
     ServicoSincronizacao servico = servico_;
-    auto status = [this](const std::string& texto) {
-        QString t = QString::fromStdString(texto);
-        ExecutarNaThreadUi([this, &t] { _lblStatus->setText(t); });
-    };
     trabalhadores_.Iniciar(
-        [this, servico, status] {
-            if (!servico.Usuario || !servico.RetornaUsuario || !servico.GetDados)
+        [this, servico] {
+            if (!servico.Sincronizar)
                 throw std::runtime_error("Erro : sincronização indisponível");
-            status("Obtendo autorização...");
-            ServicoSincronizacao::Credenciais usuario = servico.Usuario();
-            std::string erro;
-            if (!servico.RetornaUsuario(usuario.NomeLogin, usuario.senha, erro))
-                throw std::runtime_error(erro);
-            for (const std::string& entidade : Entidades()) {
-                status(entidade + "...");
-                StatusDados progresso;
-                progresso.setTexto = status;
-                progresso.produtosAtualizados = [this](int, const std::string& linha) {
-                    QString l = QString::fromStdString(linha);
-                    ExecutarNaThreadUi([this, &l] { emit linhaDeLog(l); });
-                };
-                if (!servico.GetDados(entidade, progresso, erro))
-                    throw std::runtime_error(erro);
-            }
-            // The login above refreshed the record; the cities go in only on the first run.
-            if (servico.Usuario().ConfigInicial != "false") {
-                status("Cidades...");
-                if (servico.ExecutarScriptCidades)
-                    servico.ExecutarScriptCidades();
-            }
+            StatusDados status;
+            status.setTexto = [this](const std::string& texto) {
+                QString t = QString::fromStdString(texto);
+                ExecutarNaThreadUi([this, &t] { _lblStatus->setText(t); });
+            };
+            status.produtosAtualizados = [this](int, const std::string& linha) {
+                QString l = QString::fromStdString(linha);
+                ExecutarNaThreadUi([this, &l] { emit linhaDeLog(l); });
+            };
+            servico.Sincronizar(status);
             ExecutarNaThreadUi([this] { finalizar(); });
         },
         [this](const std::optional<std::string>& erro) {
@@ -109,14 +87,8 @@ void PaginaSincronizacao::emRepouso() {
 
 void PaginaSincronizacao::finalizar() {
     emRepouso();
-    if (servico_.StatusdConfiguracaoInicial)
-        servico_.StatusdConfiguracaoInicial("false");
-    if (servico_.PostUltimaSincronia) {
-        std::string erro;
-        servico_.PostUltimaSincronia(erro);
-    }
     _lblDataHoraSinc->setText(
-        QString::fromStdString(servico_.GetUltimaSincronia ? servico_.GetUltimaSincronia() : std::string()));
+        QString::fromStdString(servico_.Concluir ? servico_.Concluir() : std::string()));
     emit ultimaSincroniaAlterada(_lblDataHoraSinc->text());
     TMensageAnimada::Show("", "Dados sincronizado com sucesso!", MsgBoxTypes::mabtOk);
     emit recarregarParametros();

@@ -14,31 +14,20 @@ namespace mvf {
 class ImagemAnimada;
 class Trabalhadores;
 
-// What a synchronisation needs from the data layer; tests put stand-ins here. Everything but
-// the finishing step runs on the worker thread.
+// What a synchronisation needs from the data layer; tests put stand-ins here.
 struct ServicoSincronizacao {
-    struct Credenciais {
-        std::string NomeLogin;
-        std::string senha;
-        std::string ConfigInicial;
-    };
-    // The logged-in user record as it is now.
-    std::function<Credenciais()> Usuario;
-    std::function<bool(const std::string& login, const std::string& senha, std::string& erro)> RetornaUsuario;
-    std::function<bool(const std::string& nome, StatusDados& status, std::string& erro)> GetDados;
-    std::function<void()> ExecutarScriptCidades;
-    std::function<void(const std::string& status)> StatusdConfiguracaoInicial;
-    std::function<bool(std::string& erro)> PostUltimaSincronia;
-    std::function<std::string()> GetUltimaSincronia;
+    // The worker's part: log in again with the stored credentials and fetch every entity (and the
+    // cities on the first run), reporting through the status. Throws with the user message.
+    std::function<void(StatusDados& status)> Sincronizar;
+    // The finishing part, on the UI thread: marks the first synchronisation done, records now as
+    // the last one and returns the new last-synchronisation line.
+    std::function<std::string()> Concluir;
 };
 
 // "Sincronizar Dados": copies the ERP catalogue into the local database on a worker thread.
 class PaginaSincronizacao : public QWidget {
     Q_OBJECT
 public:
-    // The entities of a full synchronisation, in order.
-    static const std::vector<std::string>& Entidades();
-
     PaginaSincronizacao(Trabalhadores& trabalhadores, QWidget* parent = nullptr);
 
     void setServico(ServicoSincronizacao servico) { servico_ = std::move(servico); }
