@@ -3,6 +3,7 @@
 #
 #   wine-run.sh [--prefix DIR] PROGRAM [ARGS...]   run PROGRAM
 #   wine-run.sh [--prefix DIR] --prepare           only prepare the prefix
+#   wine-run.sh [--prefix DIR] --prefix-path       prepare it and print its folder
 #
 # The Wine prefix is $WINEPREFIX when set (scripts/test-windows.sh makes a fresh one per run),
 # otherwise DIR (the build folder's own, for a plain `ctest` there). It is prepared once, on
@@ -55,6 +56,10 @@ if [ ! -f "$WINEPREFIX/.mvf-prepared" ]; then
   exec 9>&-
 fi
 [ "${1:-}" = "--prepare" ] && exit 0
+if [ "${1:-}" = "--prefix-path" ]; then
+  echo "$WINEPREFIX"
+  exit 0
+fi
 if [ "$own_prefix" = 0 ]; then
   exec "$wine" "$@"
 fi

@@ -412,3 +412,46 @@ TEST(CidadesScript, CarregaUmaVezETudoOuNada) {
 
 } // namespace
 } // namespace mvf
+
+namespace mvf {
+namespace {
+
+using CatalogoLimites = test::ErpTeste;
+
+TEST_F(CatalogoLimites, RespostaMaiorQueOLimiteParaSemGravarNada) {
+    entrar();
+    dm.erpConfig().maxBodyBytes = 20000; // the 300 demo products take about 100 kB
+    StatusDados status;
+    std::string erro;
+    try {
+        dm.GetDados("Produtos", status, erro);
+        FAIL();
+    } catch (const std::exception& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("REST", 0), 0u) << e.what();
+        EXPECT_NE(std::string(e.what()).find("MB"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(valor("SELECT count(*) FROM PRODUTO"), "0");
+    EXPECT_EQ(status.Tag, 0);
+}
+
+TEST(ErpConfig, EnderecoECaVemDoAmbiente) {
+    ::unsetenv("MARIVELTA_ERP_URL");
+    ::unsetenv("MARIVELTA_ERP_CA");
+    ErpConfig padrao = ErpConfig::fromEnvironment();
+    EXPECT_EQ(padrao.baseUrl.rfind("https://", 0), 0u);
+    EXPECT_EQ(padrao.baseUrl.substr(padrao.baseUrl.size() - 15), "/api/mobilidade");
+    EXPECT_EQ(padrao.caFile, "");
+    EXPECT_EQ(padrao.connectTimeoutMs, 30000);
+    EXPECT_EQ(padrao.readTimeoutMs, 30000);
+    ::setenv("MARIVELTA_ERP_URL", "https://erp.loja.test:9443/api/mobilidade/", 1);
+    ::setenv("MARIVELTA_ERP_CA", "/etc/loja/ca.pem", 1);
+    ErpConfig ambiente = ErpConfig::fromEnvironment();
+    ::unsetenv("MARIVELTA_ERP_URL");
+    ::unsetenv("MARIVELTA_ERP_CA");
+    EXPECT_EQ(ambiente.caFile, "/etc/loja/ca.pem");
+    EXPECT_EQ(ErpClient(ambiente).url("RetornaVendedores?empresaCodigo=3"),
+              "https://erp.loja.test:9443/api/mobilidade/RetornaVendedores?empresaCodigo=3");
+}
+
+} // namespace
+} // namespace mvf

@@ -139,6 +139,16 @@ TEST_F(Login, RespostaLentaEsgotaOTempoDeLeitura) {
     EXPECT_EQ(erro, semRede);
 }
 
+TEST_F(Login, RedirecionamentoESeguido) {
+    falha("retornausuario", "desvio");
+    entrar();
+    auto reqs = requisicoes();
+    ASSERT_EQ(reqs.size(), 2u);
+    EXPECT_EQ(reqs[1]["consulta"], "desviado=1");
+    EXPECT_EQ(reqs[1]["corpo"], R"({"login":"demo","senha":"demo"})");
+    EXPECT_EQ(valor("SELECT LOGIN_VALIDO FROM CONFIG"), "S");
+}
+
 TEST_F(Login, FalhaAoGravarDevolveErroDoBanco) {
     executar(
         "CREATE TRIGGER RECUSA BEFORE UPDATE OF TOKEN ON CONFIG BEGIN SELECT RAISE(ABORT, 'disco cheio'); "

@@ -169,6 +169,15 @@ void ServidorErp::atender(const httplib::Request& req, httplib::Response& res,
         if (auto it = falhas_.find(recurso); it != falhas_.end())
             falha = it->second;
     }
+    if (falha.tipo == "desvio" && !req.has_param("desviado")) {
+        // A temporary redirect that keeps the method and the body, to the same resource.
+        std::string consulta;
+        for (const auto& [k, v] : req.params)
+            consulta += k + "=" + v + "&";
+        res.status = 307;
+        res.set_header("Location", req.path + "?" + consulta + "desviado=1");
+        return;
+    }
     if (falha.tipo == "lento")
         std::this_thread::sleep_for(std::chrono::seconds(falha.segundos > 0 ? falha.segundos : 40));
     if (falha.tipo == "401")

@@ -12,7 +12,7 @@ namespace erpsim {
 
 // A scripted failure of one resource, set through /_controle/falha.
 struct Falha {
-    std::string tipo; // 401, 500, html, json, sem-membro, lento, queda
+    std::string tipo; // 401, 500, html, json, sem-membro, lento, queda, desvio
     int segundos = 0;
 };
 
