@@ -2,7 +2,11 @@
 // memory of each run; then repeats the once-only work of the MGV6 companion files the linear
 // way (search every earlier line) beside the hashed way, and prints the ratio.
 //
-//   bench_cargabal [items]      (default 100000)
+//   bench_cargabal [items] [--como-ferramenta]
+//
+// items defaults to 100000. --como-ferramenta fills the items the way the load tool does: every
+// item with the same short recipe text and a scale key, the heaviest case for the once-only
+// recipe file, whose lines all differ by the item code.
 
 #include "core/CaseFolding.h"
 #include "scaleload/CargaLinhas.h"
@@ -60,7 +64,7 @@ std::string palavras(std::mt19937& rng, const std::vector<std::string>& lista, i
 // A catalogue with the spread of a large supermarket: a few hundred departments, tares,
 // suppliers and recipe texts shared by many items, half the items with nutrition data, some on
 // scale keys.
-void montarItens(TCargaBalItens& itens, int quantidade) {
+void montarItens(TCargaBalItens& itens, int quantidade, bool comoFerramenta) {
     std::mt19937 rng(2024);
     const std::vector<std::string> nomes = {
         "QUEIJO", "PRESUNTO", "MUSSARELA", "PÃO",     "FRANCÊS",  "LINGUIÇA", "AÇÚCAR",   "CAFÉ",     "FILÉ",
@@ -140,6 +144,12 @@ void montarItens(TCargaBalItens& itens, int quantidade) {
             item.Teclado.Tecla = 1 + static_cast<int>(rng() % 99);
             item.Teclado.Codigo_Teclado = 1 + static_cast<int>(rng() % 5);
         }
+        if (comoFerramenta) {
+            item.InformacaoExtra.Receita = "Receita do item 1";
+            item.Teclado.Tecla = item.Codigo;
+            item.Teclado.Codigo_Teclado = item.Codigo;
+            item.Teclado.Pagina_Teclado = 0;
+        }
     }
 }
 
@@ -190,14 +200,21 @@ std::size_t unicosHash(const std::vector<std::string>& candidatos) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const int quantidade = argc > 1 ? std::atoi(argv[1]) : 100000;
+    int quantidade = 100000;
+    bool comoFerramenta = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--como-ferramenta")
+            comoFerramenta = true;
+        else
+            quantidade = std::atoi(argv[i]);
+    }
     const fs::path pasta =
         fs::temp_directory_path() / ("mvf-bench-cargabal-" + std::to_string(std::random_device{}()));
     fs::create_directories(pasta);
 
     TCargaBal carga;
     auto inicio = Relogio::now();
-    montarItens(carga.Produtos(), quantidade);
+    montarItens(carga.Produtos(), quantidade, comoFerramenta);
     std::printf("%d itens montados em %.2f s; memória com os itens: %.0f MB\n\n", quantidade,
                 segundosDesde(inicio), picoMb());
     std::printf("%-26s %9s %12s %10s %10s\n", "modelo", "tempo (s)", "itens/s", "pico (MB)", "arquivos");

@@ -147,8 +147,16 @@ int interpretar(const std::vector<std::string>& args) {
     TBalanca balanca;
     balanca.setModelo(m);
     aplicarPosicoes(balanca, o);
-    for (const auto& r : respostas)
-        std::cout << textoValor(balanca.InterpretarRepostaPeso(r)) << "\n";
+    for (const auto& r : respostas) {
+        double valor;
+        try {
+            valor = balanca.InterpretarRepostaPeso(r);
+        } catch (const std::exception&) {
+            // As a reading does: a parser that gives up is a failed reading.
+            valor = -9;
+        }
+        std::cout << textoValor(valor) << "\n";
+    }
     return 0;
 }
 

@@ -128,7 +128,7 @@ double TBalanca::InterpretarRepostaPeso(const std::string& aResposta) {
     return fsBAL->InterpretarRepostaPeso(aResposta);
 }
 
-bool TBalanca::EnviarPrecoKg(double aValor, int aMillisecTimeOut) {
+bool TBalanca::EnviarPrecoKg(Currency aValor, int aMillisecTimeOut) {
     const bool estavaAtivo = fsAtivo;
     bool resultado = false;
     try {

@@ -59,7 +59,7 @@ public:
     double LePeso(int MillisecTimeOut = 3000);
     void SolicitarPeso();
     double InterpretarRepostaPeso(const std::string& aResposta);
-    bool EnviarPrecoKg(double aValor, int aMillisecTimeOut = 3000);
+    bool EnviarPrecoKg(Currency aValor, int aMillisecTimeOut = 3000);
 
     Relogio& relogio() const { return *fsRelogio; }
 

@@ -172,7 +172,7 @@ double TBalancaClass::InterpretarRepostaPeso(const std::string& aResposta) {
     return PesoOuStatus(campo, 1000);
 }
 
-bool TBalancaClass::EnviarPrecoKg(double, int) {
+bool TBalancaClass::EnviarPrecoKg(Currency, int) {
     throw std::runtime_error("Modelo " + fpModeloStr + " não possui essa funcionalidade");
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Currency.h"
+
 #include <functional>
 #include <string>
 
@@ -33,8 +35,7 @@ public:
     virtual void LeSerial(int MillisecTimeOut = 500);
     virtual double LePeso(int MillisecTimeOut = 3000);
     virtual double InterpretarRepostaPeso(const std::string& aResposta);
-    // aValor is a price per kilogram with at most four decimal places.
-    virtual bool EnviarPrecoKg(double aValor, int aMillisecTimeOut = 3000);
+    virtual bool EnviarPrecoKg(Currency aValor, int aMillisecTimeOut = 3000);
 
     bool Ativo() const { return fAtivo; }
     const std::string& ArqLOG() const { return fArqLOG; }

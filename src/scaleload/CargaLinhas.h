@@ -11,8 +11,9 @@
 namespace mvf {
 
 // The lines of one load file, packed into fixed-size blocks so a large load neither wastes a
-// header per line nor copies everything when it grows. AddOnce() gives the once-only files their
-// meaning: a line goes in only when no line equal to it, ignoring letter case, is there yet. A
+// header per line nor copies everything when it grows. Fixed-width records are mostly padding,
+// so runs of spaces are kept as a count (the lines read back exactly as added). AddOnce() gives the once-only
+// files their meaning: a line goes in only when no line equal to it, ignoring letter case, is there yet. A
 // hash index of the case-folded lines keeps that check constant-time, so large loads stay
 // linear.
 class CargaLinhas {
@@ -29,7 +30,9 @@ public:
 
     std::size_t Count() const { return linhas_.size(); }
     bool Empty() const { return linhas_.empty(); }
-    std::string_view Line(std::size_t index) const { return linhas_[index]; }
+    std::string Line(std::size_t index) const;
+    // Appends the line to `out`, as added.
+    void AppendLine(std::size_t index, std::string& out) const;
     void Clear();
 
 private:
@@ -43,12 +46,13 @@ private:
     };
 
     char* reservar(std::size_t tamanho);
+    void guardar(std::string_view line);
     void indexPending();
 
     std::vector<std::unique_ptr<char[]>> blocos_;
     std::size_t usadoNoUltimo_ = 0;
     std::size_t tamanhoDoUltimo_ = 0;
-    std::vector<std::string_view> linhas_;
+    std::vector<std::string_view> linhas_; // the packed form
     std::unordered_set<std::uint32_t, FoldedHash, FoldedEqual> index_;
     std::size_t indexed_ = 0;
 };

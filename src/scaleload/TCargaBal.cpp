@@ -37,8 +37,11 @@ void gravarLinhas(const std::string& caminho, const CargaLinhas& linhas) {
     AtomicFileWriter arquivo(pathFromUtf8(caminho));
     std::string bloco;
     bloco.reserve(1 << 17);
+    std::string linha;
     for (std::size_t i = 0; i < linhas.Count(); ++i) {
-        windows1252::append(bloco, linhas.Line(i));
+        linha.clear();
+        linhas.AppendLine(i, linha);
+        windows1252::append(bloco, linha);
         bloco += "\r\n";
         if (bloco.size() >= (1 << 16)) {
             arquivo.write(bloco);

@@ -85,6 +85,15 @@ TEST_F(ErpSimJanela, ARefusedPasswordShowsTheErpsMessageAndKeepsTheWindowLocked)
     EXPECT_EQ(config("LOGIN_VALIDO"), "N");
 }
 
+TEST_F(ErpSimJanela, AnUnreachableServerIsReportedAsANetworkFailure) {
+    erp->parar();
+    entrar("demo", "demo", false);
+    EXPECT_EQ(test::MensagensNaTela(),
+              QStringList{QString::fromUtf8("falha na conexão com o servidor, verifique sua rede!")});
+    EXPECT_FALSE(janela->dxNavBar1->isEnabled());
+    EXPECT_TRUE(janela->_abaLogin->_lblCarregando->text().isEmpty());
+}
+
 TEST_F(ErpSimJanela, LoginThenFirstSynchronisationThenTheNextStartRemembersTheUser) {
     entrar("demo", "demo", true);
     ASSERT_TRUE(test::MensagensNaTela().isEmpty()) << test::MensagensNaTela().join("|").toStdString();

@@ -109,6 +109,13 @@ TEST_F(TMensageAnimadaTest, NoticesStackWithoutOverlapAndStayPutWhenOneGoesAway)
         EXPECT_FALSE(ultima()->geometry().intersects(j->geometry()));
 }
 
+TEST(TemposAlerta, UsersSeeAFadeOf100MsAndTwoSecondsOnScreen) {
+    TemposAlerta padrao;
+    EXPECT_EQ(padrao.aparecerMs, 100);
+    EXPECT_EQ(padrao.exibirMs, 2000);
+    EXPECT_EQ(padrao.sumirMs, 100);
+}
+
 TEST_F(TMensageAnimadaTest, ANoticeGoesAwayByItselfAfterItsTime) {
     gerenciador()->DefinirTempos(TemposAlerta{1, 5, 1});
     TMensageAnimada::Show("", "Dados sincronizado com sucesso!", MsgBoxTypes::mabtOk);

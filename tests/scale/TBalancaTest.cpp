@@ -190,7 +190,7 @@ TEST_F(CicloBalanca, TrocarModeloLevaLogEPosicoesEReiniciaAPorta) {
 TEST_F(CicloBalanca, EnviarPrecoKgSoExisteNaToledo) {
     BalancaRoteirizada b(TBalancaModelo::balFilizola);
     try {
-        b->EnviarPrecoKg(12.34);
+        b->EnviarPrecoKg(Currency::fromDecimalText("12.34"));
         FAIL();
     } catch (const std::exception& e) {
         EXPECT_EQ(std::string(e.what()), "Modelo " + b->ModeloStr() + " não possui essa funcionalidade");
@@ -199,11 +199,11 @@ TEST_F(CicloBalanca, EnviarPrecoKgSoExisteNaToledo) {
 
     BalancaRoteirizada t(TBalancaModelo::balToledo);
     t.roteiro->responderEmSequencia({"\x06"});
-    EXPECT_TRUE(t->EnviarPrecoKg(12.345));
+    EXPECT_TRUE(t->EnviarPrecoKg(Currency::fromDecimalText("12.345")));
     EXPECT_THAT(t.roteiro->enviados, ElementsAre(STX + "001235" + ETX));
     EXPECT_FALSE(t->Ativo());
     t.roteiro->responderEmSequencia({"\x15"});
-    EXPECT_FALSE(t->EnviarPrecoKg(1234567.89));
+    EXPECT_FALSE(t->EnviarPrecoKg(Currency::fromDecimalText("1234567.89")));
     EXPECT_EQ(t.roteiro->enviados.back(), STX + "123456" + ETX);
 }
 

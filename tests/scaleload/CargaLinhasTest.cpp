@@ -41,10 +41,45 @@ TEST(CargaLinhas, PlainAddKeepsDuplicatesAndStillCountsForOnceOnly) {
     EXPECT_TRUE(l.AddOnce("X"));
 }
 
+TEST(CargaLinhas, LinesReadBackExactly) {
+    CargaLinhas l;
+    const std::vector<std::string> linhas = {std::string(1000, ' '),
+                                             "A" + std::string(3, ' ') + "B" + std::string(4, ' ') + "C",
+                                             std::string(256, ' ') + "X" + std::string(255, ' ') +
+                                                 std::string(1, ' '),
+                                             "\xFF\xFE malformado \xFF",
+                                             std::string("\x02\x0A ctl \x03", 9),
+                                             ""};
+    for (const auto& linha : linhas)
+        l.Add(linha);
+    const auto lidas = todas(l);
+    ASSERT_EQ(lidas.size(), linhas.size());
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        if (i == 3) // a stray 0xFF byte reads back as U+FFFD, as any decoder reads it
+            EXPECT_EQ(lidas[i], "\xEF\xBF\xBD\xFE malformado \xEF\xBF\xBD");
+        else
+            EXPECT_EQ(lidas[i], linhas[i]) << i;
+    }
+}
+
+TEST(CargaLinhas, SpaceRunsOfDifferentLengthsDiffer) {
+    CargaLinhas l;
+    EXPECT_TRUE(l.AddOnce("A" + std::string(65, ' ')));
+    EXPECT_TRUE(l.AddOnce("a" + std::string(97, ' ')));
+    EXPECT_TRUE(l.AddOnce("A" + std::string(64, ' ')));
+    EXPECT_FALSE(l.AddOnce("a" + std::string(65, ' ')));
+    EXPECT_TRUE(l.AddOnce("A\xEF\xBF\xBD"
+                          "4"));
+    EXPECT_TRUE(l.AddOnce("A" + std::string(52, ' ')));
+    EXPECT_FALSE(l.AddOnce("a" + std::string(52, ' ')));
+    EXPECT_EQ(l.Count(), 5u);
+}
+
 // The hashed list must keep exactly the lines the plain linear, case-blind search keeps.
 TEST(CargaLinhas, SameResultAsTheLinearSearch) {
     std::mt19937 rng(12345);
-    const std::vector<std::string> pecas = {"a", "A", "ç", "Ç", "é", "É", "b", " ", "0", "Ж", "ж"};
+    const std::vector<std::string> pecas = {"a", "A", "ç", "Ç", "é",    "É",    "b",
+                                            " ", "0", "Ж", "ж", "    ", "     "};
     CargaLinhas rapida;
     std::vector<std::string> linear;
     for (int i = 0; i < 3000; ++i) {

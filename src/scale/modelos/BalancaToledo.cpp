@@ -174,8 +174,9 @@ double TBalancaToledo::InterpretarRepostaPeso(const std::string& aResposta) {
     }
 }
 
-bool TBalancaToledo::EnviarPrecoKg(double aValor, int aMillisecTimeOut) {
-    const auto decimosMilesimos = static_cast<std::int64_t>(std::llround(aValor * 10000));
+bool TBalancaToledo::EnviarPrecoKg(Currency aValor, int aMillisecTimeOut) {
+    // Cents, halves away from zero.
+    const std::int64_t decimosMilesimos = aValor.ticks();
     const std::int64_t absoluto = decimosMilesimos < 0 ? -decimosMilesimos : decimosMilesimos;
     std::int64_t centavos = (absoluto + 50) / 100;
     if (decimosMilesimos < 0)

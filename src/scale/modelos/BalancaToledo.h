@@ -27,7 +27,7 @@ public:
     explicit TBalancaToledo(TBalanca* AOwner);
     void LeSerial(int MillisecTimeOut = 500) override;
     double InterpretarRepostaPeso(const std::string& aResposta) override;
-    bool EnviarPrecoKg(double aValor, int aMillisecTimeOut = 3000) override;
+    bool EnviarPrecoKg(Currency aValor, int aMillisecTimeOut = 3000) override;
 
     const std::string& Protocolo() const { return fpProtocolo; }
     int Decimais() const { return fpDecimais; }
