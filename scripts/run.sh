@@ -16,6 +16,8 @@ trap cleanup EXIT
 if [ -x "$build/tools/erp-sim/erp-sim" ]; then
   "$build/tools/erp-sim/erp-sim" --port 8443 --cert-dir "$MARIVELTA_HOME/erp-sim" &
   pids+=($!)
+  # The stand-in writes its certificate on the first start; the program must find it.
+  for _ in $(seq 50); do [ -s "$MARIVELTA_HOME/erp-sim/ca.pem" ] && break; sleep 0.1; done
   export MARIVELTA_ERP_URL="https://127.0.0.1:8443/api/mobilidade"
   export MARIVELTA_ERP_CA="$MARIVELTA_HOME/erp-sim/ca.pem"
   echo "ERP de demonstração: $MARIVELTA_ERP_URL (usuário demo, senha demo)"
@@ -25,5 +27,13 @@ if [ -x "$build/tools/scale-sim/scale-sim" ]; then
   pids+=($!)
   echo "Balança de demonstração: TCP:127.0.0.1:9100 (Toledo, 1,250 kg)"
 fi
-sleep 1
+# A first balanca.ini for the demo: loads go to demo/cargas in the MGV6 format, and the
+# integrated-scale page points at the scale stand-in. An existing file is left as it is.
+if [ ! -e "$MARIVELTA_HOME/balanca.ini" ]; then
+  mkdir -p "$MARIVELTA_HOME/cargas"
+  printf '[CONFIG]\r\nMODELO=modToledoMGV6\r\nIDMODELO=5\r\nDIRETORIO_TXT=%s\r\nCAMPO=0\r\nMONITOR_BALANCA=0\r\nTIMER_MONITOR=3\r\nINICIA_WIN=0\r\n[BALANCA]\r\nMODELO=2\r\nPORTA=TCP:127.0.0.1:9100\r\nBAUD=6\r\nDATA=3\r\nBAUD_TEXT=9600\r\nDATA_TEXT=8\r\nPARITY=0\r\nSTOP=0\r\nHAND=0\r\nTIMEOUT=2000\r\nUSAR_BALANCA=0\r\n' \
+    "$MARIVELTA_HOME/cargas" >"$MARIVELTA_HOME/balanca.ini"
+  echo "Cargas de balança: $MARIVELTA_HOME/cargas (Toledo MGV6; troque em Configuração de balança)"
+fi
+sleep 0.5
 "$build/src/app/MariveltaFerramentas"

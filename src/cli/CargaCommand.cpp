@@ -21,6 +21,7 @@ namespace {
 
 constexpr const char* kUso =
     "uso: mvf carga --modelo M --dir PASTA --itens ITENS.json [--decimal C] [--milhar C]\n"
+    "     mvf carga --modelo M --dir PASTA --banco BANCO.db [--campo 0|1|2]\n"
     "  M: 0 a 10 ou o nome do modelo (modFilizola, modToledo, modUrano, modUranoS,\n"
     "     modToledoMGV5, modToledoMGV6, modToledoMGV7, modUranoURF32, modRamuza,\n"
     "     modToledoMGV5Ver1, modTriunfoRdc429)\n";
@@ -94,6 +95,11 @@ std::string lerArquivo(const std::string& caminho) {
 } // namespace
 
 int runCarga(const std::vector<std::string>& args) {
+#ifdef MVF_HAS_DATA
+    for (const std::string& a : args)
+        if (a == "--banco" || a.rfind("--banco=", 0) == 0)
+            return runCargaBanco(args);
+#endif
     std::map<std::string, std::string> valores;
     TCargaBalModelo modelo{};
     Locale locale = Locale::current();

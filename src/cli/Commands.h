@@ -11,6 +11,8 @@ int runBalanca(const std::vector<std::string>& args);
 #ifdef MVF_HAS_DATA
 int runLogin(const std::vector<std::string>& args);
 int runSincronizar(const std::vector<std::string>& args);
+// mvf carga --banco: the load of the products of a database, as the load tool builds it.
+int runCargaBanco(const std::vector<std::string>& args);
 #endif
 
 } // namespace mvf::cli
