@@ -14,7 +14,8 @@ namespace mvf {
 template <typename T> class BlocoSobDemanda {
 public:
     BlocoSobDemanda() = default;
-    BlocoSobDemanda(const BlocoSobDemanda& other) : bloco_(other.bloco_ ? std::make_unique<T>(*other.bloco_) : nullptr) {}
+    BlocoSobDemanda(const BlocoSobDemanda& other)
+        : bloco_(other.bloco_ ? std::make_unique<T>(*other.bloco_) : nullptr) {}
     BlocoSobDemanda& operator=(const BlocoSobDemanda& other) {
         if (this != &other)
             bloco_ = other.bloco_ ? std::make_unique<T>(*other.bloco_) : nullptr;
