@@ -50,7 +50,10 @@ void SqliteConnection::open(const std::filesystem::path& file, int busyTimeoutMs
     close();
     sqlite3* db = nullptr;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
-    int rc = sqlite3_open_v2(file.string().c_str(), &db, flags, nullptr);
+    // SQLite takes file names in UTF-8 on every system.
+    const auto utf8 = file.u8string();
+    const std::string name(utf8.begin(), utf8.end());
+    int rc = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close(db);

@@ -40,6 +40,16 @@ TEST(ConexaoBanco, ArquivoQueNaoEBancoFicaIntacto) {
     EXPECT_FALSE(std::filesystem::exists(dir / "banco.db-journal"));
 }
 
+TEST(ConexaoBanco, PastaComAcentosEEspacos) {
+    test::TempDir dir;
+    const auto pasta = dir / "Área de Trabalho São João";
+    std::filesystem::create_directory(pasta);
+    T_dmDados dm(pasta);
+    ASSERT_NO_THROW(dm.ConectarBanco());
+    EXPECT_TRUE(std::filesystem::exists(pasta / "banco.db"));
+    EXPECT_EQ(dm.caminhoBanco(), pasta / "banco.db");
+}
+
 TEST(ConexaoBanco, PastaQueNaoPodeTerOBanco) {
     test::TempDir dir;
     std::string erro = erroAoConectar(dir / "nao-existe" / "nem-esta");
