@@ -30,7 +30,9 @@ public:
 
     JanelaAlerta* Mostrar(const QString& titulo, const QString& mensagem, const QColor& fundo);
 
-    const QList<JanelaAlerta*>& Janelas() const { return janelas_; }
+    // The notices on screen, oldest first. A copy: closing or deleting notices while walking it is
+    // safe.
+    QList<JanelaAlerta*> Janelas() const { return janelas_; }
 
     // Tests shorten the notice's life; the defaults are the ones users see.
     void DefinirTempos(const TemposAlerta& tempos) { tempos_ = tempos; }

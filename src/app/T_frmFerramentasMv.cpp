@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QStackedWidget>
 #include <exception>
 
@@ -70,10 +71,23 @@ T_frmFerramentasMv::T_frmFerramentasMv(FonteParametros fonte, GanchosJanela ganc
 }
 
 T_frmFerramentasMv::~T_frmFerramentasMv() {
-    // Workers hand steps to this window; let them finish while every page still exists (the
-    // events served meanwhile may start more, which are waited for as well).
+    // Everything that still works for the window ends while the whole window exists: first the
+    // monitor thread (as closing does), then the workers, which hand steps to the pages (the
+    // events served meanwhile may start more; they are waited for as well).
+    if (FInternetCheckThread) {
+        FInternetCheckThread->Terminate();
+        FInternetCheckThread->WaitFor();
+        FInternetCheckThread.reset();
+    }
     trabalhadores_->AguardarTodos();
     trabalhadores_.reset();
+    // Helpers attached to the window (controllers of pages, background running) use its pages and
+    // may still be finishing work: they go next, while every page exists. Qt would otherwise
+    // delete them after the widgets created before them.
+    const QObjectList filhos = children();
+    for (QObject* filho : filhos)
+        if (!filho->isWidgetType() && !qobject_cast<QLayout*>(filho))
+            delete filho;
 }
 
 void T_frmFerramentasMv::dxFluentDesignFormCreate() {

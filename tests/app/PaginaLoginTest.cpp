@@ -142,6 +142,12 @@ TEST_F(LoginPagina, EnterMovesFromUserToPasswordToTheButtonWithoutPressingIt) {
     // Other keys type as usual.
     QTest::keyClick(pagina()._edtLogin, Qt::Key_A);
     EXPECT_EQ(pagina()._edtLogin->text(), "caixa01a");
+    // Enter on the focused button logs in.
+    pagina()._btnLogin->setFocus();
+    QTest::keyClick(pagina()._btnLogin, Qt::Key_Return);
+    janela->Workers().AguardarTodos();
+    ASSERT_EQ(pedidos.size(), 1u);
+    EXPECT_EQ(pedidos[0].first, "caixa01a");
 }
 
 TEST_F(LoginPagina, ThePasswordIsMaskedUntilRevealed) {

@@ -207,6 +207,20 @@ TEST(PortaSerial, PseudoTerminalEnviaERecebeBytesCrus) {
     EXPECT_THROW(d.LeString(50), EDispositivo);
 }
 
+TEST(PortaSerial, VelocidadesDaListaAbremTodas) {
+    Pty pty;
+    for (int baud : {110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 56000, 57600}) {
+        TDispositivo d;
+        d.setPorta(pty.caminho);
+        d.setBaud(baud);
+        EXPECT_NO_THROW(d.Ativar()) << baud;
+    }
+    TDispositivo invalida;
+    invalida.setPorta(pty.caminho);
+    invalida.setBaud(0);
+    EXPECT_THROW(invalida.Ativar(), EDispositivo);
+}
+
 TEST(PortaSerial, UmaPortaEmUsoNaoAbre) {
     Pty pty;
     TDispositivo primeiro, segundo;

@@ -46,10 +46,11 @@ PaginaLogin::PaginaLogin(Trabalhadores& trabalhadores, QWidget* parent)
         _edtSenha->setEchoMode(mostrar ? QLineEdit::Normal : QLineEdit::Password);
     });
     _chkLembrar->setObjectName("_chkLembrar");
+    // A focused button is pressed by Enter too, as the shop's keyboard users expect.
     _btnLogin->setObjectName("_btnLogin");
-    _btnLogin->setAutoDefault(false);
+    _btnLogin->setAutoDefault(true);
     _btnEncerrar->setObjectName("_btnEncerrar");
-    _btnEncerrar->setAutoDefault(false);
+    _btnEncerrar->setAutoDefault(true);
     _lblCarregando->setObjectName("_lblCarregando");
     _imgLogo->setObjectName("_imgLogo");
     // The logo takes the focus at show so that no box holds the caret.

@@ -2,7 +2,6 @@
 
 #include "core/AtomicFileWriter.h"
 #include "core/PathText.h"
-#include "core/Windows1252.h"
 #include "platform/windows/TextoLargo.h"
 
 #include <system_error>
@@ -51,6 +50,21 @@ bool TarefasWindows(void* janela, const std::string& arquivo, const std::string&
     return false;
 }
 
+// cmd.exe reads a batch file in the console's (OEM) code page, not the ANSI one: written in ANSI,
+// a folder such as "C:\Loja Açúcar" comes out garbled and the log-on start finds nothing. Text
+// the code page lacks becomes "?".
+std::string paraPaginaOem(const std::string& utf8) {
+    const std::wstring largo = paraTextoLargo(utf8);
+    if (largo.empty())
+        return {};
+    const int n = WideCharToMultiByte(CP_OEMCP, 0, largo.data(), static_cast<int>(largo.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string r(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_OEMCP, 0, largo.data(), static_cast<int>(largo.size()), r.data(), n, nullptr,
+                        nullptr);
+    return r;
+}
+
 } // namespace
 
 bool TutilTarefas::CreateTarefas(const std::string& TaskName, const std::string& ExecutablePath,
@@ -73,7 +87,7 @@ void TutilTarefas::CriarRunBat(const fs::path& pasta, const fs::path& executavel
     std::error_code ec;
     if (fs::exists(bat, ec))
         return;
-    AtomicFileWriter::writeFile(bat, windows1252::fromUtf8(TextoRunBat(pathToUtf8(executavel))));
+    AtomicFileWriter::writeFile(bat, paraPaginaOem(TextoRunBat(pathToUtf8(executavel))));
 }
 
 } // namespace mvf

@@ -1,4 +1,5 @@
 #include "scale/Conexao.h"
+#include "scale/posix/VelocidadeLivre.h"
 
 #include <cerrno>
 #include <cstring>
@@ -165,10 +166,10 @@ private:
             throw EDispositivo("\"" + fNome + "\" não é uma porta serial: " + erroSistema());
         ::cfmakeraw(&t);
         const speed_t v = velocidade(config.Baud);
-        if (v == 0)
-            throw EDispositivo("Velocidade não suportada nesta porta: " + std::to_string(config.Baud));
-        ::cfsetispeed(&t, v);
-        ::cfsetospeed(&t, v);
+        if (config.Baud <= 0)
+            throw EDispositivo("Velocidade inválida: " + std::to_string(config.Baud));
+        ::cfsetispeed(&t, v ? v : B9600);
+        ::cfsetospeed(&t, v ? v : B9600);
         t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
 #ifdef CMSPAR
         t.c_cflag &= ~static_cast<tcflag_t>(CMSPAR);
@@ -218,6 +219,8 @@ private:
         t.c_cc[VTIME] = 0;
         if (::tcsetattr(fFd, TCSANOW, &t) != 0)
             throw EDispositivo("Não foi possível configurar a porta " + fNome + ": " + erroSistema());
+        if (v == 0 && !DefinirVelocidadeLivre(fFd, config.Baud))
+            throw EDispositivo("Velocidade não suportada nesta porta: " + std::to_string(config.Baud));
         int linhas = 0;
         if (config.HandShake == THandShake::hsRTS_CTS)
             linhas = TIOCM_RTS;
