@@ -1,5 +1,6 @@
 #include "platform/Elevacao.h"
 
+#include "platform/windows/PedidoElevacao.h"
 #include "platform/windows/TextoLargo.h"
 
 #include <cstdlib>
@@ -69,12 +70,11 @@ void ReiniciarComoAdministrador() {
     }
     SetLastError(ERROR_SUCCESS);
     HINSTANCE r = ShellExecuteW(nullptr, L"runas", caminho.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    if (reinterpret_cast<INT_PTR>(r) > 32)
+    const DWORD erro = GetLastError();
+    const PedidoElevacao pedido = InterpretarPedidoElevacao(reinterpret_cast<INT_PTR>(r), erro);
+    if (pedido == PedidoElevacao::Iniciado)
         std::exit(0);
-    DWORD erro = GetLastError();
-    if (erro == ERROR_CANCELLED)
-        throw std::runtime_error("Permissões administrativas foram negadas pelo usuário.");
-    throw std::runtime_error("Erro ao solicitar permissões administrativas: " + mensagemDoSistema(erro));
+    throw std::runtime_error(MensagemPedidoElevacao(pedido, mensagemDoSistema(erro)));
 }
 
 } // namespace mvf
