@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <clocale>
 #include <filesystem>
 #include <iostream>
 
@@ -47,6 +48,10 @@ int ExecutarPrograma(int argc, char** argv) {
     // The window's closing ends the program; notices and dialogs left on screen do not keep it up.
     QApplication::setQuitOnLastWindowClosed(false);
     Locale::setCurrent(Locale::fromSystem());
+    // Qt adopts the environment's C locale; the program's own Locale object carries the regional
+    // separators, so the C library must keep reading and writing numbers with "." (prices read
+    // back from SQLite, for one).
+    std::setlocale(LC_NUMERIC, "C");
 
     std::filesystem::path pasta = programFolder();
     std::error_code ec;
