@@ -82,7 +82,7 @@ IniDocument IniDocument::parse(const std::string& bytes) {
     }
     std::size_t firstLf = text.find('\n');
     if (firstLf != std::string::npos && (firstLf == 0 || text[firstLf - 1] != '\r'))
-        doc.lineEnd_ = "\n";
+        doc.lineEnd_.assign(1, '\n');
     if (text.empty())
         return doc;
     doc.endsWithLineEnd_ = text.back() == '\n';
@@ -161,7 +161,9 @@ void IniDocument::setValue(const std::string& section, const std::string& key, c
     if (!span) {
         if (!lines_.empty() && !endsWithLineEnd_)
             endsWithLineEnd_ = true;
-        lines_.push_back("[" + encode(section) + "]");
+        std::string header(1, '[');
+        header.append(encode(section)).append(1, ']');
+        lines_.push_back(std::move(header));
         lines_.push_back(encode(key) + "=" + encodedValue);
         endsWithLineEnd_ = true;
         return;

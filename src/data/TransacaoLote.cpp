@@ -1,8 +1,32 @@
 #include "data/TransacaoLote.h"
 
+#include <atomic>
 #include <exception>
 
 namespace mvf {
+
+namespace {
+
+std::atomic<long long> maiorRetencaoUs{0};
+
+void registrarRetencao(std::chrono::steady_clock::time_point inicio) {
+    long long us =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - inicio)
+            .count();
+    long long atual = maiorRetencaoUs.load();
+    while (us > atual && !maiorRetencaoUs.compare_exchange_weak(atual, us)) {
+    }
+}
+
+} // namespace
+
+std::chrono::microseconds TransacaoLote::maiorRetencao() {
+    return std::chrono::microseconds(maiorRetencaoUs.load());
+}
+
+void TransacaoLote::zerarMaiorRetencao() {
+    maiorRetencaoUs = 0;
+}
 
 TransacaoLote::TransacaoLote(SqliteConnection& conexao, NaFalha naFalha, std::chrono::milliseconds fatia)
     : conexao_(conexao), naFalha_(naFalha), fatia_(fatia), excecoesNaCriacao_(std::uncaught_exceptions()) {}
@@ -58,6 +82,7 @@ void TransacaoLote::pausar() {
         trava_.unlock();
         throw;
     }
+    registrarRetencao(inicio_);
     trava_.unlock();
 }
 

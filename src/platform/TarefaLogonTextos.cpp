@@ -110,7 +110,7 @@ std::string TextoEntradaAutostart(const std::string& TaskName, const std::string
                                   const std::string& Parameters) {
     std::string exec = execQuoted(ExecutablePath);
     if (!Parameters.empty())
-        exec += " " + oneLine(Parameters);
+        exec.append(1, ' ').append(oneLine(Parameters));
     return "[Desktop Entry]\nType=Application\nName=" + oneLine(TaskName) + "\nExec=" + exec +
            "\nTerminal=false\nX-GNOME-Autostart-enabled=true\n";
 }

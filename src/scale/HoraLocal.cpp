@@ -9,7 +9,7 @@ std::string FormatarHoraLog(std::chrono::system_clock::time_point momento, const
     using namespace std::chrono;
     const int ms = static_cast<int>(duration_cast<milliseconds>(momento.time_since_epoch()).count() % 1000);
     std::string out;
-    char buffer[8];
+    char buffer[12];
     auto dois = [&](int v) {
         std::snprintf(buffer, sizeof buffer, "%02d", v);
         out += buffer;

@@ -15,7 +15,9 @@ std::string RespostaLegivel(const std::string& resposta) {
             out += static_cast<char>(c);
             out += ' ';
         } else {
-            out += "#" + std::to_string(c) + " ";
+            out += '#';
+            out += std::to_string(c);
+            out += ' ';
         }
     }
     return out;

@@ -47,8 +47,8 @@ protected:
             return false;
         std::ifstream locks("/proc/locks");
         std::string linha;
-        const std::string pid = " " + std::to_string(p.processId()) + " ";
-        const std::string inode = ":" + std::to_string(st.st_ino) + " ";
+        const std::string pid = std::string(1, ' ').append(std::to_string(p.processId())).append(1, ' ');
+        const std::string inode = std::string(1, ':').append(std::to_string(st.st_ino)).append(1, ' ');
         while (std::getline(locks, linha))
             if (linha.find("FLOCK") != std::string::npos && linha.find(pid) != std::string::npos &&
                 linha.find(inode) != std::string::npos)

@@ -222,7 +222,7 @@ TEST(TCargaBal, ReadOnlyFileStopsTheRunKeepingEarlierFilesListed) {
     carga.SetModelo(M::modToledoMGV6);
     preencherCompleto(carga.Produtos().New(), 10);
     bool terminou = false;
-    carga.SetOnProgresso([&](std::string m, int, int) { terminou = terminou || m == "Terminado"; });
+    carga.SetOnProgresso([&](const std::string& m, int, int) { terminou = terminou || m == "Terminado"; });
     try {
         carga.GerarArquivos(dir.path().string());
         FAIL() << "no error";

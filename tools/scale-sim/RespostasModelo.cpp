@@ -91,8 +91,9 @@ std::string RespostaDoModelo(TBalancaModelo modelo, const Passo& passo, char dec
     }
     case M::balToledo2180:
     case M::balToledoTi420: {
-        const std::string quadro = "`" + (t == T::Negativo ? "-" + fixo(w, 3, 5) : fixo(w, 3, 6)) + CR;
-        const std::string outro = "`" + fixo(w + 0.005, 3, 6) + CR;
+        const std::string quadro =
+            std::string("`") + (t == T::Negativo ? std::string("-") + fixo(w, 3, 5) : fixo(w, 3, 6)) + CR;
+        const std::string outro = std::string("`") + fixo(w + 0.005, 3, 6) + CR;
         return quadro + quadro + quadro + quadro + (t == T::Instavel ? outro : quadro);
     }
     case M::balUrano:
@@ -123,7 +124,7 @@ std::string RespostaDoModelo(TBalancaModelo modelo, const Passo& passo, char dec
     case M::balDigitron:
         return STX + (t == T::Peso ? inteiro(w, 100, 6) : letras(6)) + ETX;
     case M::balDigitron_UL:
-        return "D" + (t == T::Peso ? inteiro(w, 100, 6) : letras(6));
+        return std::string("D") + (t == T::Peso ? inteiro(w, 100, 6) : letras(6));
     case M::balMagellan:
         return STX + (t == T::Peso ? fixo(w, 3, 5) : letras(6)) + CR;
     case M::balLider:
@@ -132,7 +133,7 @@ std::string RespostaDoModelo(TBalancaModelo modelo, const Passo& passo, char dec
         return SOH + (t == T::Peso ? fixo(w, 3, 6) : "xxxxxx") + "E" + STX;
     case M::balRinnert:
     case M::balMuller:
-        return "+" + (t == T::Peso ? fixo(w, 3, 6) : letras(6)) + ETX;
+        return std::string("+") + (t == T::Peso ? fixo(w, 3, 6) : letras(6)) + ETX;
     case M::balSaturno:
         return (t == T::Peso ? fixo(w, 3, 7, decimal) : letras(6)) + CR + LF;
     case M::balAFTS: {
@@ -185,7 +186,7 @@ std::string RespostaDoModelo(TBalancaModelo modelo, const Passo& passo, char dec
     case M::balPrecision:
         if (t == T::Peso)
             return STX + "x" + inteiro(w, 1000, 6) + CR;
-        return (t == T::Instavel ? "A" : t == T::Negativo ? "H" : "X") + inteiro(w, 1000, 6) + CR;
+        return std::string(t == T::Instavel ? "A" : t == T::Negativo ? "H" : "X") + inteiro(w, 1000, 6) + CR;
     case M::balLenkeLK2500:
         return STX + fixo(w, 3, 7) + (t == T::Instavel ? "MP" : t == T::Negativo ? "MN" : "  ") + CR;
     case M::balWeightechWT27R_ETH:
@@ -196,7 +197,7 @@ std::string RespostaDoModelo(TBalancaModelo modelo, const Passo& passo, char dec
     case M::balCapital:
         return "E " + (t == T::Peso ? fixo(w, 3, 5) : letras(5)) + "x" + CR;
     case M::balWeighTRUTest:
-        return t == T::Instavel ? "[U]" : "[" + (t == T::Peso ? fixo(w, 3, 5) : letras(5)) + "]";
+        return t == T::Instavel ? "[U]" : std::string("[") + (t == T::Peso ? fixo(w, 3, 5) : letras(5)) + "]";
     case M::balSiciliano:
         if (t == T::Negativo)
             return STX + "000-" + fixo(w, 3, 6, ',') + "xxx" + ETX;

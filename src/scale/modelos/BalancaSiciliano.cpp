@@ -39,7 +39,7 @@ double TBalancaSiciliano::InterpretarRepostaPeso(const std::string& aResposta) {
             if (bruto >= tara && Em(quadro, 4) != '-')
                 texto = formatGeneralNumber(bruto - tara > 0 ? bruto - tara : bruto);
             else
-                texto = "N";
+                texto.assign(1, 'N');
         }
     }
     if (r.empty())

@@ -50,7 +50,7 @@ double TBalancaTrentin::InterpretarRepostaPeso(const std::string& aResposta) {
                 if (c >= '0' && c <= '9')
                     campo += c;
         } else {
-            campo = "0";
+            campo.assign(1, '0');
         }
     }
     if (campo.empty())

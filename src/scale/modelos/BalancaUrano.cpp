@@ -38,9 +38,9 @@ double TBalancaUrano::InterpretarRepostaPeso(const std::string& aResposta) {
     const int B = Pos("PESO", aResposta);
     std::string texto;
     if (Em(aResposta, B - 2) == ' ')
-        texto = "I";
+        texto.assign(1, 'I');
     else if (Em(aResposta, A + 1) == '-')
-        texto = "N";
+        texto.assign(1, 'N');
     else
         texto = aResposta;
     if (Tamanho(texto) > 1)
