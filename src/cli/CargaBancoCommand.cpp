@@ -3,7 +3,7 @@
 #ifdef MVF_HAS_DATA
 
 #include "cli/BarraProgresso.h"
-#include "cli/Terminal.h"
+#include "cli/CargaOpcoes.h"
 #include "core/Locale.h"
 #include "core/PathText.h"
 #include "data/Query.h"
@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
-#include <optional>
 
 namespace mvf::cli {
 
@@ -27,64 +26,10 @@ constexpr const char* kUso =
     "  campo: 0 CodigoOriginal (COD_ORIG, o padrão), 1 Codigo (ID), 2 CodigoFabricante (COD_FAB)\n"
     "  decimal: o separador decimal das taras em COD_FAB (o do sistema quando omitido)\n";
 
-struct UsoInvalido {
-    std::string mensagem;
-};
-
-std::map<std::string, std::string> opcoes(const std::vector<std::string>& args) {
-    static const std::vector<std::string> conhecidas = {"--modelo", "--dir", "--banco", "--campo",
-                                                        "--decimal"};
-    std::map<std::string, std::string> valores;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string nome = args[i];
-        std::optional<std::string> valor;
-        if (auto igual = nome.find('='); nome.rfind("--", 0) == 0 && igual != std::string::npos) {
-            valor = nome.substr(igual + 1);
-            nome = nome.substr(0, igual);
-        }
-        if (std::find(conhecidas.begin(), conhecidas.end(), nome) == conhecidas.end())
-            throw UsoInvalido{"opção desconhecida: " + args[i]};
-        if (!valor) {
-            if (i + 1 >= args.size())
-                throw UsoInvalido{"falta o valor de " + nome};
-            valor = args[++i];
-        }
-        if (valores.count(nome))
-            throw UsoInvalido{nome + " informado mais de uma vez"};
-        valores[nome] = *valor;
-    }
-    for (const char* obrigatoria : {"--modelo", "--dir", "--banco"})
-        if (!valores.count(obrigatoria))
-            throw UsoInvalido{std::string("falta ") + obrigatoria};
-    return valores;
-}
-
-int modeloDe(const std::string& texto) {
-    if (texto.size() == 1 || texto.size() == 2) {
-        if (texto.find_first_not_of("0123456789") == std::string::npos) {
-            int n = std::stoi(texto);
-            if (n <= 10)
-                return n;
-        }
-    }
-    if (auto m = enumFromName<TCargaBalModelo>(texto))
-        return ordinal(*m);
-    throw UsoInvalido{"modelo desconhecido: " + texto};
-}
-
 int campoDe(const std::string& texto) {
     if (texto == "0" || texto == "1" || texto == "2")
         return texto[0] - '0';
     throw UsoInvalido{"--campo deve ser 0, 1 ou 2"};
-}
-
-void imprimirArquivos(const TCargaBal& carga) {
-    for (const auto& caminho : carga.ArquivosGerados()) {
-        std::error_code ec;
-        auto absoluto = std::filesystem::absolute(pathFromUtf8(caminho), ec);
-        std::cout << (ec ? caminho : pathToUtf8(absoluto)) << "\n";
-    }
-    std::cout << std::flush;
 }
 
 } // namespace
@@ -95,16 +40,16 @@ int runCargaBanco(const std::vector<std::string>& args) {
     int campo = 0;
     Locale locale = Locale::current();
     try {
-        valores = opcoes(args);
-        modelo = modeloDe(valores["--modelo"]);
+        valores = lerOpcoes(args, {"--modelo", "--dir", "--banco", "--campo", "--decimal"},
+                            {"--modelo", "--dir", "--banco"});
+        const auto m = modeloDe(valores["--modelo"]);
+        if (!m)
+            throw UsoInvalido{"modelo desconhecido: " + valores["--modelo"]};
+        modelo = ordinal(*m);
         if (valores.count("--campo"))
             campo = campoDe(valores["--campo"]);
-        if (valores.count("--decimal")) {
-            const std::string& d = valores["--decimal"];
-            if (d.size() != 1 || static_cast<unsigned char>(d[0]) >= 0x80 || d[0] < ' ')
-                throw UsoInvalido{"--decimal deve ser um único caractere, por exemplo \",\" ou \".\""};
-            locale.decimalSeparator = d[0];
-        }
+        if (valores.count("--decimal"))
+            locale.decimalSeparator = separadorDe("--decimal", valores["--decimal"]);
     } catch (const UsoInvalido& e) {
         std::cerr << "mvf carga: " << e.mensagem << "\n" << kUso;
         return 2;
@@ -137,10 +82,7 @@ int runCargaBanco(const std::vector<std::string>& args) {
 
     TCargaBal carga;
     BarraProgresso barra(std::cerr);
-    if (stderrIsTerminal())
-        carga.SetOnProgresso([&barra](std::string mensagem, int atual, int total) {
-            barra.atualizar(mensagem, atual, total);
-        });
+    mostrarProgresso(carga, barra);
     try {
         GerarCargaProdutos(carga, modelo, produtos, valores["--dir"]);
     } catch (const std::exception& e) {

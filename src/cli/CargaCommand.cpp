@@ -1,18 +1,15 @@
 #include "cli/BarraProgresso.h"
 #include "cli/CargaItensJson.h"
+#include "cli/CargaOpcoes.h"
 #include "cli/Commands.h"
-#include "cli/Terminal.h"
 #include "core/FileWriteError.h"
 #include "core/Locale.h"
 #include "core/PathText.h"
 #include "scaleload/TCargaBal.h"
 
-#include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <optional>
 #include <sstream>
 
 namespace mvf::cli {
@@ -25,63 +22,6 @@ constexpr const char* kUso =
     "  M: 0 a 10 ou o nome do modelo (modFilizola, modToledo, modUrano, modUranoS,\n"
     "     modToledoMGV5, modToledoMGV6, modToledoMGV7, modUranoURF32, modRamuza,\n"
     "     modToledoMGV5Ver1, modTriunfoRdc429)\n";
-
-struct UsoInvalido {
-    std::string mensagem;
-};
-
-std::optional<TCargaBalModelo> modeloDe(const std::string& texto) {
-    if (!texto.empty() && texto.size() <= 2 && texto.find_first_not_of("0123456789") == std::string::npos) {
-        const int n = std::stoi(texto);
-        if (n >= 0 && n <= 10)
-            return static_cast<TCargaBalModelo>(n);
-        return std::nullopt;
-    }
-    return enumFromName<TCargaBalModelo>(texto);
-}
-
-char separadorDe(const std::string& opcao, const std::string& texto) {
-    if (texto.size() != 1 || static_cast<unsigned char>(texto[0]) >= 0x80 || texto[0] < ' ')
-        throw UsoInvalido{opcao + " deve ser um único caractere, por exemplo \",\" ou \".\""};
-    return texto[0];
-}
-
-std::map<std::string, std::string> opcoes(const std::vector<std::string>& args) {
-    static const char* conhecidas[] = {"--modelo", "--dir", "--itens", "--decimal", "--milhar"};
-    std::map<std::string, std::string> valores;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string nome = args[i];
-        std::optional<std::string> valor;
-        if (const auto igual = nome.find('='); nome.rfind("--", 0) == 0 && igual != std::string::npos) {
-            valor = nome.substr(igual + 1);
-            nome = nome.substr(0, igual);
-        }
-        if (std::find(std::begin(conhecidas), std::end(conhecidas), nome) == std::end(conhecidas))
-            throw UsoInvalido{"opção desconhecida: " + args[i]};
-        if (!valor) {
-            if (i + 1 >= args.size())
-                throw UsoInvalido{"falta o valor de " + nome};
-            valor = args[++i];
-        }
-        if (valores.count(nome))
-            throw UsoInvalido{nome + " informado mais de uma vez"};
-        valores[nome] = *valor;
-    }
-    for (const char* obrigatoria : {"--modelo", "--dir", "--itens"})
-        if (!valores.count(obrigatoria))
-            throw UsoInvalido{std::string("falta ") + obrigatoria};
-    return valores;
-}
-
-// The written files as full paths, whatever form the folder was given in.
-void imprimirArquivos(const TCargaBal& carga) {
-    for (const auto& caminho : carga.ArquivosGerados()) {
-        std::error_code ec;
-        const auto absoluto = std::filesystem::absolute(pathFromUtf8(caminho), ec);
-        std::cout << (ec ? caminho : pathToUtf8(absoluto)) << "\n";
-    }
-    std::cout << std::flush;
-}
 
 std::string lerArquivo(const std::string& caminho) {
     std::ifstream in(pathFromUtf8(caminho), std::ios::binary);
@@ -104,7 +44,8 @@ int runCarga(const std::vector<std::string>& args) {
     TCargaBalModelo modelo{};
     Locale locale = Locale::current();
     try {
-        valores = opcoes(args);
+        valores = lerOpcoes(args, {"--modelo", "--dir", "--itens", "--decimal", "--milhar"},
+                            {"--modelo", "--dir", "--itens"});
         const auto m = modeloDe(valores["--modelo"]);
         if (!m)
             throw UsoInvalido{"modelo desconhecido: " + valores["--modelo"]};
@@ -129,10 +70,7 @@ int runCarga(const std::vector<std::string>& args) {
     }
 
     BarraProgresso barra(std::cerr);
-    if (stderrIsTerminal())
-        carga.SetOnProgresso([&barra](std::string mensagem, int atual, int total) {
-            barra.atualizar(mensagem, atual, total);
-        });
+    mostrarProgresso(carga, barra);
     try {
         carga.GerarArquivos(valores["--dir"]);
     } catch (const ECargaBal& e) {
