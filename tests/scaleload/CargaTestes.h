@@ -3,7 +3,10 @@
 #include "scaleload/TCargaBal.h"
 #include "support/TempDir.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -46,9 +49,31 @@ inline CargaGerada gerarCarga(TCargaBal& carga) {
     return g;
 }
 
+// A plain item the record tests build on.
+inline TCargaBalItem queijo() {
+    TCargaBalItem item;
+    item.Codigo = 42;
+    item.Descricao = "QUEIJO MINAS";
+    item.ValorVenda = Currency::fromTicks(399000);
+    item.Validade = 15;
+    return item;
+}
+
 // 1-based position and length, as in the record tables.
 inline std::string campo(const std::string& linha, std::size_t pos, std::size_t len) {
     return linha.substr(pos - 1, len);
+}
+
+// One expected field of a record: 1-based position, length and text.
+struct CampoEsperado {
+    std::size_t pos;
+    std::size_t len;
+    std::string texto;
+};
+
+inline void expectCampos(const std::string& linha, std::initializer_list<CampoEsperado> campos) {
+    for (const auto& c : campos)
+        EXPECT_EQ(campo(linha, c.pos, c.len), c.texto) << "campo na posição " << c.pos;
 }
 
 } // namespace mvf::test

@@ -10,15 +10,7 @@ namespace {
 
 using M = TCargaBalModelo;
 using test::campo;
-
-TCargaBalItem queijo() {
-    TCargaBalItem item;
-    item.Codigo = 42;
-    item.Descricao = "QUEIJO MINAS";
-    item.ValorVenda = Currency::fromTicks(399000);
-    item.Validade = 15;
-    return item;
-}
+using test::queijo;
 
 TEST(Filizola, ItemRecord) {
     TCargaBalItem item = queijo();
@@ -34,9 +26,7 @@ TEST(Filizola, ItemRecord) {
     item.ValorVenda = Currency::fromTicks(1234567800); // 123456.78 keeps its first seven digits
     item.Tara.Valor = Currency::fromUnits(12);
     const std::string l2 = FilizolaWriter::registroItem(item);
-    EXPECT_EQ(campo(l2, 7, 1), "U");
-    EXPECT_EQ(campo(l2, 30, 7), "1234567");
-    EXPECT_EQ(campo(l2, 166, 4), "1200");
+    test::expectCampos(l2, {{7, 1, "U"}, {30, 7, "1234567"}, {166, 4, "1200"}});
 }
 
 TEST(Filizola, SectorNutritionAndRecipeLines) {

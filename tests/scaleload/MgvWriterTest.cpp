@@ -12,12 +12,9 @@ namespace {
 using M = TCargaBalModelo;
 using test::campo;
 
+// The MGV records carry the sector, so the item sits in one.
 TCargaBalItem queijo() {
-    TCargaBalItem item;
-    item.Codigo = 42;
-    item.Descricao = "QUEIJO MINAS";
-    item.ValorVenda = Currency::fromTicks(399000);
-    item.Validade = 15;
+    TCargaBalItem item = test::queijo();
     item.Setor.Codigo = 1;
     return item;
 }
@@ -60,19 +57,19 @@ TEST(MgvItem, FieldsAtTheirPositions) {
     TCargaBalItem mgv6 = item;
     const std::string l = mgv::registroItem(mgv6, M::modToledoMGV6);
     ASSERT_EQ(l.size(), 150u);
-    EXPECT_EQ(campo(l, 3, 1), "5");
-    EXPECT_EQ(campo(l, 69, 6), "000042"); // recipe of three characters: the item code
-    EXPECT_EQ(campo(l, 79, 6), "000077");
-    EXPECT_EQ(campo(l, 85, 1), "0");
-    EXPECT_EQ(campo(l, 86, 1), "1");
-    EXPECT_EQ(campo(l, 87, 4), "0012");
-    EXPECT_EQ(campo(l, 91, 12), "000000000ABC");
-    EXPECT_EQ(campo(l, 119, 4), "0003");
-    EXPECT_EQ(campo(l, 123, 4), "0004");
-    EXPECT_EQ(campo(l, 127, 4), "0005");
-    EXPECT_EQ(campo(l, 131, 4), "0006");
-    EXPECT_EQ(campo(l, 135, 4), "0007");
-    EXPECT_EQ(campo(l, 139, 12), "000000000789");
+    test::expectCampos(l, {{3, 1, "5"},
+                           {69, 6, "000042"}, // recipe of three characters: the item code
+                           {79, 6, "000077"},
+                           {85, 1, "0"},
+                           {86, 1, "1"},
+                           {87, 4, "0012"},
+                           {91, 12, "000000000ABC"},
+                           {119, 4, "0003"},
+                           {123, 4, "0004"},
+                           {127, 4, "0005"},
+                           {131, 4, "0006"},
+                           {135, 4, "0007"},
+                           {139, 12, "000000000789"}});
     EXPECT_EQ(mgv6.InformacaoExtra.Codigo, 42);
 
     TCargaBalItem mgv5 = item;
@@ -82,21 +79,21 @@ TEST(MgvItem, FieldsAtTheirPositions) {
 
     const std::string v1 = mgv::registroItemVer1(item);
     ASSERT_EQ(v1.size(), 113u);
-    EXPECT_EQ(campo(v1, 1, 18), "015000042003990015");
-    EXPECT_EQ(campo(v1, 69, 6), "000042");
-    EXPECT_EQ(campo(v1, 75, 3), "000");
-    EXPECT_EQ(campo(v1, 78, 4), "0077");
-    EXPECT_EQ(campo(v1, 82, 2), "01");
-    EXPECT_EQ(campo(v1, 84, 4), "0012");
-    EXPECT_EQ(campo(v1, 88, 12), "000000000ABC");
-    EXPECT_EQ(campo(v1, 100, 14), std::string(14, '0'));
+    test::expectCampos(v1, {{1, 18, "015000042003990015"},
+                            {69, 6, "000042"},
+                            {75, 3, "000"},
+                            {78, 4, "0077"},
+                            {82, 2, "01"},
+                            {84, 4, "0012"},
+                            {88, 12, "000000000ABC"},
+                            {100, 14, std::string(14, '0')}});
 
     item.InformacaoExtra.Receita = "RECEITA";
     const std::string t = mgv::registroItemToledo(item);
     ASSERT_EQ(t.size(), 320u);
-    EXPECT_EQ(campo(t, 1, 20), "01005000042003990015");
-    EXPECT_EQ(campo(t, 21, 50), "QUEIJO MINAS" + std::string(38, ' '));
-    EXPECT_EQ(campo(t, 71, 250), "RECEITA" + std::string(243, ' '));
+    test::expectCampos(t, {{1, 20, "01005000042003990015"},
+                           {21, 50, "QUEIJO MINAS" + std::string(38, ' ')},
+                           {71, 250, "RECEITA" + std::string(243, ' ')}});
 }
 
 TEST(MgvItem, CutsAndSigns) {
@@ -108,10 +105,7 @@ TEST(MgvItem, CutsAndSigns) {
     item.Setor.Codigo = -1;
     const std::string l = mgv::registroItem(item, M::modToledoMGV6);
     ASSERT_EQ(l.size(), 150u);
-    EXPECT_EQ(campo(l, 1, 2), "-1");
-    EXPECT_EQ(campo(l, 4, 6), "123456");
-    EXPECT_EQ(campo(l, 10, 6), "100000");
-    EXPECT_EQ(campo(l, 91, 12), "123456789012");
+    test::expectCampos(l, {{1, 2, "-1"}, {4, 6, "123456"}, {10, 6, "100000"}, {91, 12, "123456789012"}});
 }
 
 TEST(MgvNutricional, ClassicRecordAndTheRdc429Blocks) {

@@ -11,17 +11,9 @@ namespace {
 
 using M = TCargaBalModelo;
 using test::campo;
+using test::queijo;
 
 const std::string STX = "\x02", ETX = "\x03", LF = "\x0A", VT = "\x0B", FF = "\x0C", DLE = "\x10";
-
-TCargaBalItem queijo() {
-    TCargaBalItem item;
-    item.Codigo = 42;
-    item.Descricao = "QUEIJO MINAS";
-    item.ValorVenda = Currency::fromTicks(399000);
-    item.Validade = 15;
-    return item;
-}
 
 TEST(Urano, WorkedExampleUranoS) {
     const std::string corpo = "000042P"
@@ -80,9 +72,9 @@ TEST(Urano, RecordsBAndC) {
     const std::string b = urano.registroB(item);
     ASSERT_EQ(b.size(), 256u);
     EXPECT_EQ(b.substr(0, 2), VT + STX);
-    EXPECT_EQ(campo(b, 3, 40), campo(urano.registroA(item), 3, 40));
-    EXPECT_EQ(campo(b, 43, 209), std::string(209, ' '));
-    EXPECT_EQ(campo(b, 252, 4), UranoWriter::checksum(b.substr(0, 251), true));
+    test::expectCampos(b, {{3, 40, campo(urano.registroA(item), 3, 40)},
+                           {43, 209, std::string(209, ' ')},
+                           {252, 4, UranoWriter::checksum(b.substr(0, 251), true)}});
     EXPECT_EQ(b.back(), '\x03');
 
     const std::string c = urano.registroC(item);
