@@ -247,7 +247,7 @@ TEST_F(ConfiguracaoJanelaTest, SaveRegistersOrRemovesTheLogOnStartAndRestartsThe
 
     carga()._swtchIniciaWin->setChecked(false);
     controle()._btn1Click();
-    EXPECT_FALSE(fs::exists(entrada));
+    EXPECT_FALSE(fs::exists(entrada)) << mensagens().join(" | ").toStdString();
     ASSERT_TRUE(janela->FInternetCheckThread);
     EXPECT_NE(janela->FInternetCheckThread.get(), primeiro) << "stopped before saving, a new one after";
     IniFile f(dir / "balanca.ini");

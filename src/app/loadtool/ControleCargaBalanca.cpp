@@ -133,7 +133,7 @@ ControleCargaBalanca::ControleCargaBalanca(T_frmFerramentasMv& janela)
     };
     ambiente.ExecutarNaUi = [](const std::function<void()>& passo) { ExecutarNaThreadUi(passo); };
     ambiente.GerarCarga = [this] {
-        if (!encerrando_.load())
+        if (!encerrando_.load() && !salvando_.load())
             _btnGerarGargaClick();
     };
     ambiente.MostrarUltimaSincronia = [this](const std::string& texto) {
@@ -207,7 +207,9 @@ void ControleCargaBalanca::gerarPeloBotao() {
 
 void ControleCargaBalanca::_btn1Click() {
     try {
+        salvando_.store(true);
         PararMonitor();
+        salvando_.store(false);
         if (!janela_.ExecutandoComoAdministrador()) {
             janela_.ReiniciarComoAdministrador();
             return;
@@ -226,6 +228,7 @@ void ControleCargaBalanca::_btn1Click() {
         if (janela_._abaConfBal->_swtchMonitorDeCarga->isChecked())
             IniciarMonitor();
     } catch (const std::exception& e) {
+        salvando_.store(false);
         TMensageAnimada::Show("", std::string("Erro: ") + e.what(), MsgBoxTypes::mabtErro);
     }
 }

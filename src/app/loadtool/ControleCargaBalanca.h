@@ -70,6 +70,9 @@ private:
     std::unique_ptr<ProcessadorProdutosBalanca> processador_;
     bool lePesoCriado_ = false;
     std::atomic<bool> encerrando_{false};
+    // Set while "Salvar" stops the monitor: a run handed over meanwhile would reload balanca.ini into
+    // the page and overwrite what the user is saving.
+    std::atomic<bool> salvando_{false};
 };
 
 } // namespace mvf
