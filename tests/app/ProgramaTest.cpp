@@ -124,8 +124,18 @@ TEST_F(ProgramaFixture, AFirstStartCreatesTheDatabaseAndASecondKeepsItsIdentity)
     abertos.push_back(&segundo);
     iniciar(segundo);
     ASSERT_TRUE(test::Aguardar([&] { return seguraOBloqueio(segundo); }, 20000));
-    EXPECT_EQ(identificador(), id);
-    EXPECT_EQ(consultar("SELECT DATA_SINCRONIA FROM CONFIG"), sincronia);
+    // The second start may still hold the database while it checks the schema: read until it lets go.
+    std::optional<std::string> sincroniaLida;
+    std::string idLido;
+    ASSERT_TRUE(test::Aguardar(
+        [&] {
+            idLido = identificador();
+            sincroniaLida = consultar("SELECT DATA_SINCRONIA FROM CONFIG");
+            return !idLido.empty() && sincroniaLida.has_value();
+        },
+        20000));
+    EXPECT_EQ(idLido, id);
+    EXPECT_EQ(sincroniaLida, sincronia);
     EXPECT_EQ(segundo.state(), QProcess::Running);
 }
 
