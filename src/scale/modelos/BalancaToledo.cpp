@@ -158,19 +158,14 @@ double TBalancaToledo::InterpretarRepostaPeso(const std::string& aResposta) {
             return peso::Negativo;
         return valor;
     }
+    // Toledo adds two letters of its own to the common ones.
     switch (Trim(campo)[0]) {
-    case 'I':
-        return peso::Instavel;
-    case 'N':
-        return peso::Negativo;
-    case 'S':
-        return peso::Sobrecarga;
     case 'C':
         return peso::ToledoC;
     case 'E':
         return peso::ToledoE;
     default:
-        return peso::SemPeso;
+        return LetraStatus(campo, peso::SemPeso);
     }
 }
 
