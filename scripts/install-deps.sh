@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config git
   libgtest-dev libgmock-dev googletest
   libsqlite3-dev libcurl4-openssl-dev nlohmann-json3-dev libcpp-httplib-dev libssl-dev openssl
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libzint-dev libx11-dev libxtst-dev
   xvfb xauth
 )
