@@ -37,8 +37,7 @@ TEST_P(PedidoElevacaoTest, TheRelaunchIsReadFromShellExecute) {
     const CasoPedido& c = GetParam();
     const PedidoElevacao pedido = InterpretarPedidoElevacao(c.retorno, c.erro);
     EXPECT_EQ(pedido, c.esperado);
-    EXPECT_EQ(MensagemPedidoElevacao(pedido, "O sistema não pode encontrar o arquivo especificado."),
-              c.mensagem);
+    EXPECT_EQ(MensagemPedidoElevacao(pedido, "Acesso negado."), c.mensagem);
 }
 
 INSTANTIATE_TEST_SUITE_P(Respostas, PedidoElevacaoTest,
@@ -52,13 +51,10 @@ INSTANTIATE_TEST_SUITE_P(Respostas, PedidoElevacaoTest,
                                         "Permissões administrativas foram negadas pelo usuário."},
                              // 32 is still a failure; so is a refusal for any other reason.
                              CasoPedido{32, ERROR_FILE_NOT_FOUND, PedidoElevacao::Falhou,
-                                        "Erro ao solicitar permissões administrativas: O sistema não pode "
-                                        "encontrar o arquivo especificado."},
+                                        "Erro ao solicitar permissões administrativas: Acesso negado."},
                              CasoPedido{SE_ERR_ACCESSDENIED, ERROR_ACCESS_DENIED, PedidoElevacao::Falhou,
-                                        "Erro ao solicitar permissões administrativas: O sistema não pode "
-                                        "encontrar o arquivo especificado."},
+                                        "Erro ao solicitar permissões administrativas: Acesso negado."},
                              CasoPedido{0, ERROR_SUCCESS, PedidoElevacao::Falhou,
-                                        "Erro ao solicitar permissões administrativas: O sistema não pode "
-                                        "encontrar o arquivo especificado."}));
+                                        "Erro ao solicitar permissões administrativas: Acesso negado."}));
 
 } // namespace mvf
