@@ -32,19 +32,6 @@ private:
     HANDLE h_ = nullptr;
 };
 
-std::string mensagemDoSistema(DWORD codigo) {
-    wchar_t* buffer = nullptr;
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, codigo, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring texto = n && buffer ? std::wstring(buffer, n) : std::wstring();
-    if (buffer)
-        LocalFree(buffer);
-    while (!texto.empty() && (texto.back() == L'\r' || texto.back() == L'\n' || texto.back() == L' '))
-        texto.pop_back();
-    return deTextoLargo(texto);
-}
-
 } // namespace
 
 bool ExecutandoComoAdministrador() {
@@ -74,7 +61,7 @@ void ReiniciarComoAdministrador() {
     const PedidoElevacao pedido = InterpretarPedidoElevacao(reinterpret_cast<INT_PTR>(r), erro);
     if (pedido == PedidoElevacao::Iniciado)
         std::exit(0);
-    throw std::runtime_error(MensagemPedidoElevacao(pedido, mensagemDoSistema(erro)));
+    throw std::runtime_error(MensagemPedidoElevacao(pedido, MensagemDoSistema(erro)));
 }
 
 } // namespace mvf

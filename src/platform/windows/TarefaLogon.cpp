@@ -17,19 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string mensagemDoSistema(DWORD codigo) {
-    wchar_t* buffer = nullptr;
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, codigo, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring texto = n && buffer ? std::wstring(buffer, n) : std::wstring();
-    if (buffer)
-        LocalFree(buffer);
-    while (!texto.empty() && (texto.back() == L'\r' || texto.back() == L'\n' || texto.back() == L' '))
-        texto.pop_back();
-    return deTextoLargo(texto);
-}
-
 // Starts the file elevated ("runas") with a hidden window and no error dialogs; waits for the
 // launch, not for the program. The process handle is not asked for.
 bool TarefasWindows(void* janela, const std::string& arquivo, const std::string& parametros,
@@ -46,7 +33,7 @@ bool TarefasWindows(void* janela, const std::string& arquivo, const std::string&
     info.nShow = SW_HIDE;
     if (ShellExecuteExW(&info))
         return true;
-    erro = mensagemDoSistema(GetLastError());
+    erro = MensagemDoSistema(GetLastError());
     return false;
 }
 

@@ -24,4 +24,17 @@ std::string deTextoLargo(const std::wstring& texto) {
     return r;
 }
 
+std::string MensagemDoSistema(unsigned long codigo) {
+    wchar_t* buffer = nullptr;
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, codigo, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring texto = n && buffer ? std::wstring(buffer, n) : std::wstring();
+    if (buffer)
+        LocalFree(buffer);
+    while (!texto.empty() && (texto.back() == L'\r' || texto.back() == L'\n' || texto.back() == L' '))
+        texto.pop_back();
+    return deTextoLargo(texto);
+}
+
 } // namespace mvf

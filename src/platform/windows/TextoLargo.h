@@ -8,4 +8,7 @@ namespace mvf {
 std::wstring paraTextoLargo(const std::string& utf8);
 std::string deTextoLargo(const std::wstring& texto);
 
+// The system's own text for an error code (FormatMessageW), without the trailing line break.
+std::string MensagemDoSistema(unsigned long codigo);
+
 } // namespace mvf
