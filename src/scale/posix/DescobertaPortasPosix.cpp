@@ -11,17 +11,6 @@ namespace mvf {
 
 namespace {
 
-bool disponivel(const std::string& caminho) {
-    const int fd = ::open(caminho.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    termios t{};
-    // A node without a serial line behind it fails here; one held by another program fails the lock.
-    const bool ok = ::tcgetattr(fd, &t) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    ::close(fd);
-    return ok;
-}
-
 // ttyUSB10 after ttyUSB9.
 bool ordemNatural(const std::string& a, const std::string& b) {
     auto corte = [](const std::string& s) {
@@ -55,12 +44,15 @@ std::vector<std::string> nosComPrefixo(const std::string& pasta, const std::vect
 
 } // namespace
 
-std::vector<std::string> PortasSeriaisDisponiveis(const std::vector<std::string>& candidatos) {
-    std::vector<std::string> out;
-    for (const auto& c : candidatos)
-        if (disponivel(c))
-            out.push_back(c);
-    return out;
+bool PortaSerialDisponivel(const std::string& caminho) {
+    const int fd = ::open(caminho.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    termios t{};
+    // A node without a serial line behind it fails here; one held by another program fails the lock.
+    const bool ok = ::tcgetattr(fd, &t) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return ok;
 }
 
 void AcharPortasSeriais(std::vector<std::string>& lista, int UltimaPorta) {

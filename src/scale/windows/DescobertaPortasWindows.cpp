@@ -29,8 +29,10 @@ std::wstring largo(const std::string& s) {
     return out;
 }
 
+} // namespace
+
 // Missing, held by another program, or not a port: the three answers that leave a name out.
-bool disponivel(const std::string& nome) {
+bool PortaSerialDisponivel(const std::string& nome) {
     const std::wstring caminho = nome.rfind("\\\\", 0) == 0 ? largo(nome) : L"\\\\.\\" + largo(nome);
     HANDLE h =
         CreateFileW(caminho.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -40,16 +42,6 @@ bool disponivel(const std::string& nome) {
     }
     const DWORD erro = GetLastError();
     return erro != ERROR_FILE_NOT_FOUND && erro != ERROR_ACCESS_DENIED && erro != ERROR_INVALID_DATA;
-}
-
-} // namespace
-
-std::vector<std::string> PortasSeriaisDisponiveis(const std::vector<std::string>& candidatos) {
-    std::vector<std::string> out;
-    for (const auto& c : candidatos)
-        if (disponivel(c))
-            out.push_back(c);
-    return out;
 }
 
 void AcharPortasSeriais(std::vector<std::string>& lista, int UltimaPorta) {
